@@ -1,0 +1,18 @@
+#include "app/qt_text.h"
+
+#include "data/cp1252.h"
+
+namespace orvel {
+
+QString fromCp1252(std::string_view bytes) {
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        *out++ = QChar(static_cast<char16_t>(cp1252ToUnicode(static_cast<unsigned char>(byte))));
+    }
+    return text;
+}
+
+std::string toCp1252(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+
+} // namespace orvel

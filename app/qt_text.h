@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace orvel {
+
+// The windows' edge of the engine: Windows-1252 bytes to QString and back.
+QString fromCp1252(std::string_view bytes);
+std::string toCp1252(const QString& text);
+
+inline QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace orvel

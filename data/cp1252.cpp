@@ -1,0 +1,126 @@
+#include "data/cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orvel {
+namespace {
+
+// Bytes 0x80 to 0x9F; the rest of the code page coincides with Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char unicodeToCp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<char>(c);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c && c != 0xFFFD) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+constexpr std::array<unsigned char, 256> makeUpperTable() {
+    std::array<unsigned char, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        table[b] = static_cast<unsigned char>(b);
+    }
+    for (int b = 'a'; b <= 'z'; ++b) {
+        table[b] = static_cast<unsigned char>(b - 32);
+    }
+    // à..þ map to À..Þ, except ÷ (0xF7), which is no letter.
+    for (int b = 0xE0; b <= 0xFE; ++b) {
+        if (b != 0xF7) {
+            table[b] = static_cast<unsigned char>(b - 32);
+        }
+    }
+    table[0x9A] = 0x8A; // š → Š
+    table[0x9C] = 0x8C; // œ → Œ
+    table[0x9E] = 0x8E; // ž → Ž
+    table[0xFF] = 0x9F; // ÿ → Ÿ
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> kUpper = makeUpperTable();
+
+} // namespace
+
+char32_t cp1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) {
+        return kHighControls[byte - 0x80];
+    }
+    return byte;
+}
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80) {
+            out += ch;
+        } else {
+            appendUtf8(out, cp1252ToUnicode(byte));
+        }
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = 0;
+        char32_t c = 0;
+        if (lead < 0x80) {
+            length = 1;
+            c = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            c = lead & 0x07;
+        }
+        bool valid = length != 0 && i + length <= utf8.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        out += unicodeToCp1252(c);
+        i += length;
+    }
+    return out;
+}
+
+unsigned char cp1252ToUpper(unsigned char byte) { return kUpper[byte]; }
+
+} // namespace orvel

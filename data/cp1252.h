@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+// The reference file is single-byte Windows-1252 text. The engine works on those bytes and
+// converts only where text leaves it (UTF-8 out) or enters it (UTF-8 in).
+
+// The Unicode character of one byte. The five bytes that Windows-1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) give U+FFFD, so that a damaged file shows visibly wrong
+// characters instead of invisible control codes.
+char32_t cp1252ToUnicode(unsigned char byte);
+
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
+std::string utf8ToCp1252(std::string_view utf8);
+
+// The capital of a small letter, accented or not (é→É, œ→Œ, ÿ→Ÿ, š→Š); every other byte, ß and
+// µ included, is returned unchanged.
+unsigned char cp1252ToUpper(unsigned char byte);
+
+} // namespace orvel

@@ -1,0 +1,20 @@
+#include "data/program_directory.h"
+
+#include <system_error>
+
+namespace orvel {
+
+std::filesystem::path programDirectory() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return std::filesystem::current_path(error);
+    }
+    return executable.parent_path();
+}
+
+std::filesystem::path programFile(const std::filesystem::path& directory, std::string_view name) {
+    return directory / name;
+}
+
+} // namespace orvel

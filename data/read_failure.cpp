@@ -1,0 +1,19 @@
+#include "data/read_failure.h"
+
+namespace orvel {
+
+std::string failureMessage(const ReadFailure& failure) {
+    const std::string name = failure.path.filename().string();
+    std::string directory = failure.path.parent_path().string();
+    if (directory.empty()) {
+        directory = ".";
+    }
+    if (failure.kind == ReadFailure::Kind::Missing) {
+        return "Le fichier des références " + name + " est introuvable dans le répertoire " +
+               directory + ".";
+    }
+    return "Le fichier des références " + name + " du répertoire " + directory +
+           " ne peut pas être lu.";
+}
+
+} // namespace orvel

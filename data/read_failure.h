@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace orvel {
+
+// Why the reference file could not be read. Every operation that reads it reports this instead
+// of a result, so that a missing file is never mistaken for "nothing found".
+struct ReadFailure {
+    enum class Kind { Missing, Unreadable };
+    Kind kind;
+    std::filesystem::path path;
+};
+
+// The French message shown to the user, in UTF-8; it names the file and its directory.
+std::string failureMessage(const ReadFailure& failure);
+
+// The value of an operation on the reference file, or the reason it could not be read.
+template <class T> class Result {
+public:
+    Result(T value) : state_(std::move(value)) {}
+    Result(ReadFailure failure) : state_(std::move(failure)) {}
+
+    [[nodiscard]] bool ok() const { return state_.index() == 0; }
+    [[nodiscard]] T& value() { return std::get<0>(state_); }
+    [[nodiscard]] const T& value() const { return std::get<0>(state_); }
+    [[nodiscard]] const ReadFailure& failure() const { return std::get<1>(state_); }
+
+private:
+    std::variant<T, ReadFailure> state_;
+};
+
+} // namespace orvel

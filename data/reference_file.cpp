@@ -1,0 +1,109 @@
+#include "data/reference_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+namespace orvel {
+namespace {
+
+constexpr std::size_t kBufferSize = 256 * 1024;
+
+} // namespace
+
+LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        const auto kind = errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
+                                                              : ReadFailure::Kind::Unreadable;
+        failure_ = ReadFailure{kind, path_};
+        endOfFile_ = true;
+        return;
+    }
+    // Our own buffer is large; a second one inside the C library would only copy twice.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    file_ = file;
+    buffer_.resize(kBufferSize);
+    carried_.reserve(kRecordLength);
+}
+
+LineReader::~LineReader() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
+}
+
+bool LineReader::refill() {
+    if (endOfFile_) {
+        return false;
+    }
+    const std::size_t count = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    position_ = 0;
+    end_ = count;
+    if (count == 0) {
+        endOfFile_ = true;
+        if (std::ferror(file_) != 0) {
+            failure_ = ReadFailure{ReadFailure::Kind::Unreadable, path_};
+        }
+        return false;
+    }
+    return true;
+}
+
+bool LineReader::next(std::string_view& line) {
+    carried_.clear();
+    bool partial = false; // bytes of an unterminated line have been seen
+    while (true) {
+        if (position_ == end_ && !refill()) {
+            // The last line may lack its terminator.
+            if (partial && !failure_) {
+                line = std::string_view(carried_.data(), carried_.size());
+                return true;
+            }
+            return false;
+        }
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (buffer_[position_] == '\n') {
+                ++position_;
+                continue;
+            }
+        }
+        const char* begin = buffer_.data() + position_;
+        const char* stop = buffer_.data() + end_;
+        const char* terminator =
+            std::find_if(begin, stop, [](char c) { return c == '\n' || c == '\r'; });
+        const auto length = static_cast<std::size_t>(terminator - begin);
+
+        if (terminator == stop) {
+            // The line goes on in the next block: keep what is still within the record.
+            const std::size_t room = kRecordLength - std::min(kRecordLength, carried_.size());
+            carried_.insert(carried_.end(), begin, begin + std::min(room, length));
+            partial = true;
+            position_ = end_;
+            continue;
+        }
+
+        position_ += length + 1;
+        if (*terminator == '\r') {
+            if (position_ < end_) {
+                if (buffer_[position_] == '\n') {
+                    ++position_;
+                }
+            } else {
+                skipLineFeed_ = true;
+            }
+        }
+        if (!partial) {
+            line = std::string_view(begin, std::min(length, kRecordLength));
+            return true;
+        }
+        const std::size_t room = kRecordLength - std::min(kRecordLength, carried_.size());
+        carried_.insert(carried_.end(), begin, begin + std::min(room, length));
+        line = std::string_view(carried_.data(), carried_.size());
+        return true;
+    }
+}
+
+} // namespace orvel

@@ -1,0 +1,216 @@
+#include "listing/collation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace orvel {
+namespace {
+
+// The accent of a letter, the second level of the order (e < é < è < ê < ë).
+enum Accent : std::uint8_t {
+    kPlain,
+    kAcute,
+    kGrave,
+    kCircumflex,
+    kDiaeresis,
+    kTilde,
+    kRing,
+    kCedilla,
+    kStroke,
+    kCaron,
+    kLigature,
+    kHook,
+    kEth
+};
+
+struct Letter {
+    unsigned char byte;
+    char base;          // the plain small letter it sorts with
+    char expansion;     // second letter of a ligature (œ → oe), or 0
+    std::uint8_t accent;
+};
+
+// The Windows-1252 letters beyond ASCII; capitals sort with their small letters.
+constexpr std::array<Letter, 68> kAccentedLetters = {{
+    {0xE0, 'a', 0, kGrave},      {0xC0, 'a', 0, kGrave},      {0xE1, 'a', 0, kAcute},
+    {0xC1, 'a', 0, kAcute},      {0xE2, 'a', 0, kCircumflex}, {0xC2, 'a', 0, kCircumflex},
+    {0xE3, 'a', 0, kTilde},      {0xC3, 'a', 0, kTilde},      {0xE4, 'a', 0, kDiaeresis},
+    {0xC4, 'a', 0, kDiaeresis},  {0xE5, 'a', 0, kRing},       {0xC5, 'a', 0, kRing},
+    {0xE6, 'a', 'e', kLigature}, {0xC6, 'a', 'e', kLigature}, {0xE7, 'c', 0, kCedilla},
+    {0xC7, 'c', 0, kCedilla},    {0xE8, 'e', 0, kGrave},      {0xC8, 'e', 0, kGrave},
+    {0xE9, 'e', 0, kAcute},      {0xC9, 'e', 0, kAcute},      {0xEA, 'e', 0, kCircumflex},
+    {0xCA, 'e', 0, kCircumflex}, {0xEB, 'e', 0, kDiaeresis},  {0xCB, 'e', 0, kDiaeresis},
+    {0xEC, 'i', 0, kGrave},      {0xCC, 'i', 0, kGrave},      {0xED, 'i', 0, kAcute},
+    {0xCD, 'i', 0, kAcute},      {0xEE, 'i', 0, kCircumflex}, {0xCE, 'i', 0, kCircumflex},
+    {0xEF, 'i', 0, kDiaeresis},  {0xCF, 'i', 0, kDiaeresis},  {0xF0, 'd', 0, kEth},
+    {0xD0, 'd', 0, kEth},        {0xF1, 'n', 0, kTilde},      {0xD1, 'n', 0, kTilde},
+    {0xF2, 'o', 0, kGrave},      {0xD2, 'o', 0, kGrave},      {0xF3, 'o', 0, kAcute},
+    {0xD3, 'o', 0, kAcute},      {0xF4, 'o', 0, kCircumflex}, {0xD4, 'o', 0, kCircumflex},
+    {0xF5, 'o', 0, kTilde},      {0xD5, 'o', 0, kTilde},      {0xF6, 'o', 0, kDiaeresis},
+    {0xD6, 'o', 0, kDiaeresis},  {0xF8, 'o', 0, kStroke},     {0xD8, 'o', 0, kStroke},
+    {0xF9, 'u', 0, kGrave},      {0xD9, 'u', 0, kGrave},      {0xFA, 'u', 0, kAcute},
+    {0xDA, 'u', 0, kAcute},      {0xFB, 'u', 0, kCircumflex}, {0xDB, 'u', 0, kCircumflex},
+    {0xFC, 'u', 0, kDiaeresis},  {0xDC, 'u', 0, kDiaeresis},  {0xFD, 'y', 0, kAcute},
+    {0xDD, 'y', 0, kAcute},      {0xFF, 'y', 0, kDiaeresis},  {0x9F, 'y', 0, kDiaeresis},
+    {0x9C, 'o', 'e', kLigature}, {0x8C, 'o', 'e', kLigature}, {0xDF, 's', 's', kLigature},
+    {0x9A, 's', 0, kCaron},      {0x8A, 's', 0, kCaron},      {0x9E, 'z', 0, kCaron},
+    {0x8E, 'z', 0, kCaron},      {0x83, 'f', 0, kHook},
+}};
+
+// Per byte: its first-level weight, the weight of the second letter of a ligature (0 when
+// none), and its accent. Weight 0 marks the end of a line, so every character weighs at least 1.
+struct Tables {
+    std::array<std::uint8_t, 256> primary{};
+    std::array<std::uint8_t, 256> expansion{};
+    std::array<std::uint8_t, 256> accent{};
+};
+
+constexpr bool isAsciiLetter(int b) { return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'); }
+constexpr bool isDigit(int b) { return b >= '0' && b <= '9'; }
+
+constexpr Tables makeTables() {
+    Tables t{};
+    std::array<bool, 256> isLetter{};
+    for (int b = 0; b < 256; ++b) {
+        isLetter[b] = isAsciiLetter(b) || b == 0xFE || b == 0xDE; // þ sorts after z
+    }
+    for (const Letter& letter : kAccentedLetters) {
+        isLetter[letter.byte] = true;
+    }
+
+    // Blanks and punctuation first, in byte order, then digits, then letters.
+    std::uint8_t weight = 1;
+    for (int b = 0; b < 256; ++b) {
+        if (!isLetter[b] && !isDigit(b)) {
+            t.primary[b] = weight++;
+        }
+    }
+    t.primary[0xA0] = t.primary[' '];  // no-break space
+    t.primary[0xAD] = t.primary['-'];  // soft hyphen
+    for (int b = '0'; b <= '9'; ++b) {
+        t.primary[b] = weight++;
+    }
+    std::array<std::uint8_t, 26> letterWeight{};
+    for (int l = 0; l < 26; ++l) {
+        letterWeight[l] = weight++;
+        t.primary['a' + l] = letterWeight[l];
+        t.primary['A' + l] = letterWeight[l];
+    }
+    t.primary[0xFE] = weight;
+    t.primary[0xDE] = weight;
+    for (const Letter& letter : kAccentedLetters) {
+        t.primary[letter.byte] = letterWeight[letter.base - 'a'];
+        t.expansion[letter.byte] = letter.expansion == 0 ? 0 : letterWeight[letter.expansion - 'a'];
+        t.accent[letter.byte] = letter.accent;
+    }
+    return t;
+}
+
+constexpr Tables kTables = makeTables();
+
+// Walks the weights of a line character by character, ligatures expanded into two letters
+// (the accent mark goes with the first); weight 0 once the line has ended.
+class Weights {
+public:
+    struct Weight {
+        std::uint8_t primary;
+        std::uint8_t accent;
+    };
+
+    explicit Weights(std::string_view text)
+        : next_(text.data()), end_(text.data() + text.size()) {}
+
+    Weight next() {
+        if (pending_ != 0) {
+            const Weight weight{pending_, kPlain};
+            pending_ = 0;
+            return weight;
+        }
+        if (next_ == end_) {
+            return Weight{0, kPlain};
+        }
+        const auto byte = static_cast<unsigned char>(*next_++);
+        pending_ = kTables.expansion[byte];
+        return Weight{kTables.primary[byte], kTables.accent[byte]};
+    }
+
+private:
+    const char* next_;
+    const char* end_;
+    std::uint8_t pending_ = 0;
+};
+
+int comparePrimary(std::string_view a, std::string_view b) {
+    Weights left(a);
+    Weights right(b);
+    while (true) {
+        const std::uint8_t l = left.next().primary;
+        const std::uint8_t r = right.next().primary;
+        if (l != r) {
+            return l < r ? -1 : 1;
+        }
+        if (l == 0) {
+            return 0;
+        }
+    }
+}
+
+// Only called on lines of equal first-level weights, so both walks end together.
+int compareAccents(std::string_view a, std::string_view b) {
+    Weights left(a);
+    Weights right(b);
+    while (true) {
+        const Weights::Weight l = left.next();
+        const Weights::Weight r = right.next();
+        if (l.accent != r.accent) {
+            return l.accent < r.accent ? -1 : 1;
+        }
+        if (l.primary == 0) {
+            return 0;
+        }
+    }
+}
+
+// The first eight first-level weights packed so that integer order is collation order: most
+// lines are placed by one integer comparison.
+std::uint64_t sortPrefix(std::string_view line) {
+    Weights weights(line);
+    std::uint64_t prefix = 0;
+    for (int i = 0; i < 8; ++i) {
+        prefix = (prefix << 8) | weights.next().primary;
+    }
+    return prefix;
+}
+
+} // namespace
+
+int collate(std::string_view a, std::string_view b) {
+    const int primary = comparePrimary(a, b);
+    return primary != 0 ? primary : compareAccents(a, b);
+}
+
+void sortLines(LineList& lines) {
+    struct Entry {
+        std::uint64_t prefix;
+        std::size_t index;
+    };
+    std::vector<Entry> entries(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        entries[i] = Entry{sortPrefix(lines[i]), i};
+    }
+    std::sort(entries.begin(), entries.end(), [&lines](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        const int order = collate(lines[a.index], lines[b.index]);
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    std::vector<std::size_t> order(entries.size());
+    std::transform(entries.begin(), entries.end(), order.begin(),
+                   [](const Entry& entry) { return entry.index; });
+    lines.reorder(order);
+}
+
+} // namespace orvel

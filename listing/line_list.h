@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvel {
+
+// Lines of text kept end to end in one block: a listing of 40,000 lines costs one allocation
+// that grows, not 40,000 strings.
+class LineList {
+public:
+    void append(std::string_view line) {
+        spans_.push_back(Span{bytes_.size(), line.size()});
+        bytes_.append(line);
+    }
+
+    [[nodiscard]] std::size_t size() const { return spans_.size(); }
+    [[nodiscard]] bool empty() const { return spans_.empty(); }
+
+    [[nodiscard]] std::string_view operator[](std::size_t index) const {
+        const Span& span = spans_[index];
+        return {bytes_.data() + span.offset, span.length};
+    }
+
+    // Puts the lines in the given order: line i becomes the former line order[i].
+    void reorder(const std::vector<std::size_t>& order) {
+        std::vector<Span> reordered;
+        reordered.reserve(order.size());
+        for (const std::size_t index : order) {
+            reordered.push_back(spans_[index]);
+        }
+        spans_ = std::move(reordered);
+    }
+
+private:
+    struct Span {
+        std::size_t offset;
+        std::size_t length;
+    };
+    std::string bytes_;
+    std::vector<Span> spans_;
+};
+
+} // namespace orvel

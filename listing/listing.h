@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/read_failure.h"
+#include "listing/line_list.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+// The four orders of the main window's list.
+enum class ListingOrder { Commune, Reference, Canton, PostalCode };
+
+// Mode_Affichage: which listing the main window's list holds. The postal-code listing records
+// Canton, so that its page prints under the canton title and heading.
+enum class ListingMode { None, Commune, Reference, Canton };
+
+// What a listing writes above the list, in UTF-8.
+struct ListingCaptions {
+    std::string_view heading;      // Label2, the column heading
+    std::string_view orderCaption; // Label6, "par ..."
+};
+
+ListingCaptions captionsOf(ListingOrder order);
+ListingMode modeRecordedBy(ListingOrder order);
+
+// One listing: its lines in list order, Windows-1252 bytes, and the two counts of the caption.
+// The header line is read and tested like a record.
+struct Listing {
+    LineList lines;
+    std::uint64_t listedCount = 0;
+    std::uint64_t readCount = 0;
+};
+
+// Reads the whole reference file and lists the records of the diploma and department texts
+// (Windows-1252, compared unchanged; "****" and "00" select every diploma and department).
+Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
+                             std::string_view diploma, std::string_view department);
+
+// The listing line of one record, Windows-1252.
+std::string listingLine(ListingOrder order, std::string_view record);
+
+// The caption of the list's frame: "<listed> Rérérences <diploma> sur <read>" (UTF-8).
+std::string countCaption(const Listing& listing, std::string_view diplomaUtf8);
+
+// The message shown when a listing finds nothing (UTF-8).
+std::string noMatchMessage(std::string_view diplomaUtf8);
+
+} // namespace orvel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/read_failure.h"
+#include "listing/line_list.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+// The field a search compares; the numbers are those of the search window's options.
+enum class SearchCriterion { Commune = 1, PostalCode, Activity, Reference, Canton };
+
+// The value of a record that a criterion compares: cut, stripped and upper-cased.
+std::string comparedValue(SearchCriterion criterion, std::string_view record);
+
+// What the result list shows of a record: its characters 4 to 82, then 100 to 138.
+std::string searchResultLine(std::string_view record);
+
+// Every non-empty line of the reference file whose compared value contains the text, upper-cased
+// but not stripped, as result lines in file order. Text and lines are Windows-1252.
+Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
+                             const std::filesystem::path& referenceFile);
+
+} // namespace orvel
