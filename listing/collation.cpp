@@ -191,7 +191,7 @@ int collate(std::string_view a, std::string_view b) {
     return primary != 0 ? primary : compareAccents(a, b);
 }
 
-void sortLines(LineList& lines) {
+std::vector<std::size_t> sortOrder(const LineList& lines) {
     struct Entry {
         std::uint64_t prefix;
         std::size_t index;
@@ -210,7 +210,7 @@ void sortLines(LineList& lines) {
     std::vector<std::size_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
                    [](const Entry& entry) { return entry.index; });
-    lines.reorder(order);
+    return order;
 }
 
 } // namespace orvel

@@ -5,7 +5,9 @@
 #include "data/reference_file.h"
 #include "listing/collation.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orvel {
 namespace {
@@ -175,9 +177,10 @@ std::string listingLine(ListingOrder order, std::string_view record) {
     return line;
 }
 
-Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department) {
-    const Layout& layout = layoutOf(order);
+Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
+                             std::string_view diploma, std::string_view department,
+                             KeepRecords keepRecords) {
+    const Layout& layout = layoutOf(listingOrder);
     Listing listing;
     std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
@@ -185,6 +188,9 @@ Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& re
             line.clear();
             appendLine(line, layout, record);
             listing.lines.append(line);
+            if (keepRecords == KeepRecords::Yes) {
+                listing.records.append(record);
+            }
             ++listing.listedCount;
         }
         ++listing.readCount;
@@ -192,7 +198,11 @@ Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& re
     if (failure) {
         return *failure;
     }
-    sortLines(listing.lines);
+    const std::vector<std::size_t> order = sortOrder(listing.lines);
+    listing.lines.reorder(order);
+    if (keepRecords == KeepRecords::Yes) {
+        listing.records.reorder(order);
+    }
     return listing;
 }
 
