@@ -121,6 +121,8 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
-unsigned char cp1252ToUpper(unsigned char byte) { return kUpper[byte]; }
+unsigned char cp1252ToUpper(unsigned char byte) {
+    return kUpper[byte];
+}
 
 } // namespace orvel

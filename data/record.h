@@ -43,8 +43,8 @@ inline std::string_view department(std::string_view line) {
 // The canton field split into its name and its 4-character number.
 struct CantonSplit {
     enum class Kind {
-        None,     // empty field: no canton at all
-        Numbered, // the field ends in a digit: name and number
+        None,      // empty field: no canton at all
+        Numbered,  // the field ends in a digit: name and number
         Unnumbered // a name without a trailing number
     };
     Kind kind = Kind::None;

@@ -120,8 +120,8 @@ int runList(const std::filesystem::path& file, const Options& options) {
     }
     const std::string_view diploma = options.words[2];
     const auto keep = options.csv ? KeepRecords::Yes : KeepRecords::No;
-    const Result<Listing> result = buildListing(*order, file, utf8ToCp1252(diploma),
-                                                utf8ToCp1252(options.words[3]), keep);
+    const Result<Listing> result =
+        buildListing(*order, file, utf8ToCp1252(diploma), utf8ToCp1252(options.words[3]), keep);
     if (!result.ok()) {
         return fileError(result.failure());
     }
@@ -198,9 +198,9 @@ int main(int argc, char** argv) {
     if (!options || options->words.empty()) {
         return usageError();
     }
-    const std::filesystem::path file =
-        options->file ? std::filesystem::path(*options->file)
-                      : programFile(programDirectory(), kReferenceFileName);
+    const std::filesystem::path file = options->file
+                                           ? std::filesystem::path(*options->file)
+                                           : programFile(programDirectory(), kReferenceFileName);
     const std::string_view command = options->words[0];
     if (command == "list" && options->words.size() >= 2) {
         return runList(file, *options);
