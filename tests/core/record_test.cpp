@@ -55,7 +55,8 @@ TEST(RecordFields, TrimmingRemovesBlanksAtBothEndsOnly) {
 
 TEST(CantonSplit, NameBlankNumberGivesBothWithEitherCut) {
     for (const NumberCut cut : {NumberCut::NumberAndBlank, NumberCut::NumberOnly}) {
-        const CantonSplit split = splitCanton(withCanton("Bourg-Nord 0107"), cut);
+        const std::string splitRecord = withCanton("Bourg-Nord 0107");
+        const CantonSplit split = splitCanton(splitRecord, cut);
         EXPECT_EQ(split.kind, Kind::Numbered);
         EXPECT_EQ(split.name, "Bourg-Nord");
         EXPECT_EQ(split.number, "0107");
@@ -63,12 +64,14 @@ TEST(CantonSplit, NameBlankNumberGivesBothWithEitherCut) {
 }
 
 TEST(CantonSplit, NameWithoutNumberOrEmptyField) {
-    const CantonSplit paris = splitCanton(withCanton("Paris"), NumberCut::NumberOnly);
+    const std::string parisRecord = withCanton("Paris");
+    const CantonSplit paris = splitCanton(parisRecord, NumberCut::NumberOnly);
     EXPECT_EQ(paris.kind, Kind::Unnumbered);
     EXPECT_EQ(paris.name, "Paris");
     EXPECT_EQ(paris.number, "");
 
-    const CantonSplit none = splitCanton(withCanton("   "), NumberCut::NumberAndBlank);
+    const std::string noneRecord = withCanton("   ");
+    const CantonSplit none = splitCanton(noneRecord, NumberCut::NumberAndBlank);
     EXPECT_EQ(none.kind, Kind::None);
     EXPECT_EQ(none.name, "");
     EXPECT_EQ(none.number, "");
@@ -83,7 +86,8 @@ TEST(CantonSplit, TheTwoCutsDifferOnlyWithoutABlankBeforeTheNumber) {
 }
 
 TEST(CantonSplit, NumberedFieldShorterThanANumberKeepsWhatThereIs) {
-    const CantonSplit split = splitCanton(withCanton("12"), NumberCut::NumberAndBlank);
+    const std::string splitRecord = withCanton("12");
+    const CantonSplit split = splitCanton(splitRecord, NumberCut::NumberAndBlank);
     EXPECT_EQ(split.kind, Kind::Numbered);
     EXPECT_EQ(split.number, "12");
     EXPECT_EQ(split.name, "");
