@@ -14,6 +14,7 @@ namespace orvel {
 char32_t cp1252ToUnicode(unsigned char byte);
 
 std::string cp1252ToUtf8(std::string_view bytes);
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
 
 // Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
 std::string utf8ToCp1252(std::string_view utf8);

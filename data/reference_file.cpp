@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace orvel {
 namespace {
@@ -41,6 +42,7 @@ bool LineReader::refill() {
     const std::size_t count = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     position_ = 0;
     end_ = count;
+    lineFeedKnown_ = false;
     if (count == 0) {
         endOfFile_ = true;
         if (std::ferror(file_) != 0) {
@@ -49,6 +51,21 @@ bool LineReader::refill() {
         return false;
     }
     return true;
+}
+
+const char* LineReader::findTerminator() {
+    // The next LF is searched once and kept, so that a file of lone CRs is not scanned to the
+    // end of the block for every line.
+    const char* data = buffer_.data();
+    if (!lineFeedKnown_ || lineFeed_ < position_) {
+        const void* found = std::memchr(data + position_, '\n', end_ - position_);
+        lineFeed_ = found != nullptr
+                        ? static_cast<std::size_t>(static_cast<const char*>(found) - data)
+                        : end_;
+        lineFeedKnown_ = true;
+    }
+    const void* carriageReturn = std::memchr(data + position_, '\r', lineFeed_ - position_);
+    return carriageReturn != nullptr ? static_cast<const char*>(carriageReturn) : data + lineFeed_;
 }
 
 bool LineReader::next(std::string_view& line) {
@@ -72,8 +89,7 @@ bool LineReader::next(std::string_view& line) {
         }
         const char* begin = buffer_.data() + position_;
         const char* stop = buffer_.data() + end_;
-        const char* terminator =
-            std::find_if(begin, stop, [](char c) { return c == '\n' || c == '\r'; });
+        const char* terminator = findTerminator();
         const auto length = static_cast<std::size_t>(terminator - begin);
 
         if (terminator == stop) {

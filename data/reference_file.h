@@ -36,6 +36,7 @@ public:
 
 private:
     bool refill();
+    const char* findTerminator();
 
     std::filesystem::path path_;
     std::FILE* file_ = nullptr;
@@ -45,6 +46,8 @@ private:
     std::size_t end_ = 0;
     bool endOfFile_ = false;
     bool skipLineFeed_ = false;
+    std::size_t lineFeed_ = 0; // where the next LF of the block is, or end_
+    bool lineFeedKnown_ = false;
     std::vector<char> carried_;
 };
 

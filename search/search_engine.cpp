@@ -4,13 +4,17 @@
 #include "data/record.h"
 #include "data/reference_file.h"
 
+#include <algorithm>
+
 namespace orvel {
 namespace {
 
 void appendUpper(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        out += static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
-    }
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    std::transform(
+        text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(start),
+        [](char c) { return static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c))); });
 }
 
 void appendComparedValue(std::string& out, SearchCriterion criterion, std::string_view record) {

@@ -45,9 +45,13 @@ public:
 
     void append(std::string_view text) {
         buffer_ += text;
-        if (buffer_.size() > (1U << 20U)) {
-            flush();
-        }
+        flushWhenFull();
+    }
+    // A line of the file, converted to UTF-8, and its line break.
+    void appendLine(std::string_view cp1252) {
+        appendCp1252AsUtf8(buffer_, cp1252);
+        buffer_ += '\n';
+        flushWhenFull();
     }
     void flush() {
         std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
@@ -55,6 +59,12 @@ public:
     }
 
 private:
+    void flushWhenFull() {
+        if (buffer_.size() > (1U << 20U)) {
+            flush();
+        }
+    }
+
     std::string buffer_;
 };
 
@@ -135,8 +145,7 @@ int runList(const std::filesystem::path& file, const Options& options) {
             if (options.csv) {
                 out.append(recordCsvRow(listing.records[i]));
             } else {
-                out.append(cp1252ToUtf8(listing.lines[i]));
-                out.append("\n");
+                out.appendLine(listing.lines[i]);
             }
         }
     }
@@ -166,8 +175,7 @@ int runSearch(const std::filesystem::path& file, const Options& options) {
             if (options.csv) {
                 out.append(resultCsvRow(lines[i]));
             } else {
-                out.append(cp1252ToUtf8(lines[i]));
-                out.append("\n");
+                out.appendLine(lines[i]);
             }
         }
     }

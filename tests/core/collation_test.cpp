@@ -73,6 +73,13 @@ TEST(Collation, LongCommonBeginningsAreComparedToTheEnd) {
               (Texts{"SAINT-MARTIN-D'HÈRES", "SAINT-MARTIN-DE-CRAU", "SAINT-MARTIN-DE-RÉ"}));
 }
 
+TEST(Collation, LigatureAcrossTheTwentyFourthCharacter) {
+    const std::string start(23, 'A');
+    EXPECT_EQ(sorted({start + "œz", start + "oex"}), (Texts{start + "oex", start + "œz"}));
+    EXPECT_EQ(sorted({start + "oez", start + "œx"}), (Texts{start + "œx", start + "oez"}));
+    EXPECT_EQ(sorted({start + "Bœz", start + "Boex"}), (Texts{start + "Boex", start + "Bœz"}));
+}
+
 TEST(Collation, IsAConsistentOrderOverEveryByte) {
     // Antisymmetry and agreement with the sort on texts of every single byte, paired.
     LineList lines;
