@@ -8,7 +8,7 @@
 namespace orvel {
 namespace {
 
-constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,11 +27,9 @@ public:
 
     // Puts the lines in the given order: line i becomes the former line order[i].
     void reorder(const std::vector<std::size_t>& order) {
-        std::vector<Span> reordered;
-        reordered.reserve(order.size());
-        for (const std::size_t index : order) {
-            reordered.push_back(spans_[index]);
-        }
+        std::vector<Span> reordered(order.size());
+        std::transform(order.begin(), order.end(), reordered.begin(),
+                       [this](std::size_t index) { return spans_[index]; });
         spans_ = std::move(reordered);
     }
 

@@ -26,12 +26,12 @@ struct Piece {
 enum class Placeholder { NoCommune, NoReference, UnnumberedCanton, NoPostalCode };
 
 struct Layout {
-    std::array<Piece, 9> pieces;
-    std::size_t pieceCount;
-    NumberCut cut;
-    Placeholder placeholder;
+    std::array<Piece, 9> pieces{};
+    std::size_t pieceCount = 0;
+    NumberCut cut = NumberCut::NumberOnly;
+    Placeholder placeholder = Placeholder::NoCommune;
     ListingCaptions captions;
-    ListingMode mode;
+    ListingMode mode = ListingMode::None;
 };
 
 constexpr Piece field(Field f) {

@@ -10,6 +10,7 @@
 #include "tools/csv_rows.h"
 
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -199,9 +200,7 @@ int runRevision(const std::filesystem::path& file, const Options& options) {
     return kFound;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options || options->words.empty()) {
         return usageError();
@@ -220,4 +219,14 @@ int main(int argc, char** argv) {
         return runRevision(file, *options);
     }
     return usageError();
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        printError(std::string("orvel-query : erreur inattendue : ") + error.what());
+        return kUsageOrFileError;
+    }
 }
