@@ -147,13 +147,12 @@ void Rechercher::buildCriteria() {
         box->installEventFilter(this);
         boxes_[index] = box;
     }
-    boxes_[static_cast<std::size_t>(SearchCriterion::PostalCode) - 1]->setValidator(
-        new CapitalLettersValidator(this));
+    boxOf(SearchCriterion::PostalCode)->setValidator(new CapitalLettersValidator(this));
 
     Option1_->button(static_cast<int>(SearchCriterion::Commune))->setChecked(true);
     connect(Option1_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
-            boxes_[static_cast<std::size_t>(id) - 1]->setFocus();
+            boxOf(static_cast<SearchCriterion>(id))->setFocus();
         }
     });
 
@@ -186,14 +185,11 @@ void Rechercher::buildResultList() {
 }
 
 void Rechercher::chainTabOrder() {
-    const auto box = [this](SearchCriterion criterion) {
-        return boxes_[static_cast<std::size_t>(criterion) - 1];
-    };
     const std::array<QWidget*, 7> chain{
-        box(SearchCriterion::Commune),    Command1_,
-        box(SearchCriterion::Canton),     box(SearchCriterion::Reference),
-        box(SearchCriterion::PostalCode), Liste_Ref_,
-        box(SearchCriterion::Activity)};
+        boxOf(SearchCriterion::Commune),    Command1_,
+        boxOf(SearchCriterion::Canton),     boxOf(SearchCriterion::Reference),
+        boxOf(SearchCriterion::PostalCode), Liste_Ref_,
+        boxOf(SearchCriterion::Activity)};
     QWidget* previous = nullptr;
     for (QWidget* next : chain) {
         if (previous != nullptr) {
@@ -205,6 +201,10 @@ void Rechercher::chainTabOrder() {
         QWidget::setTabOrder(previous, Option1_->button(id));
         previous = Option1_->button(id);
     }
+}
+
+QLineEdit* Rechercher::boxOf(SearchCriterion criterion) const {
+    return boxes_[static_cast<std::size_t>(criterion) - 1];
 }
 
 bool Rechercher::eventFilter(QObject* watched, QEvent* event) {
@@ -246,7 +246,7 @@ bool Rechercher::arrowPressedOn(int option, int key) {
 }
 
 void Rechercher::enterPressedIn(SearchCriterion box) {
-    QLineEdit* edit = boxes_[static_cast<std::size_t>(box) - 1];
+    QLineEdit* edit = boxOf(box);
     if (const auto refusal = checkEntry(box, characterCount(edit->text()))) {
         showMessage(this, fromUtf8(refusal->message));
         if (refusal->emptiesBox) {
@@ -259,11 +259,10 @@ void Rechercher::enterPressedIn(SearchCriterion box) {
 
 void Rechercher::runSearch() {
     // The search follows the selected option, which a box reached with Tab need not belong to.
-    const int selected = Option1_->checkedId();
-    const QString text = boxes_[static_cast<std::size_t>(selected) - 1]->text();
+    const auto criterion = static_cast<SearchCriterion>(Option1_->checkedId());
+    const QString text = boxOf(criterion)->text();
     const std::string bytes = toCp1252(text);
-    Result<LineList> found =
-        Cherche_Ref(static_cast<SearchCriterion>(selected), bytes, referenceFile_);
+    Result<LineList> found = Cherche_Ref(criterion, bytes, referenceFile_);
     if (!found.ok()) {
         // The window stays as it was, so that the same search can be run again.
         showMessage(this, fromUtf8(failureMessage(found.failure())));
