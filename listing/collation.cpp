@@ -27,8 +27,8 @@ enum Accent : std::uint8_t {
 
 struct Letter {
     unsigned char byte;
-    char base;          // the plain small letter it sorts with
-    char expansion;     // second letter of a ligature (œ → oe), or 0
+    char base;      // the plain small letter it sorts with
+    char expansion; // second letter of a ligature (œ → oe), or 0
     std::uint8_t accent;
 };
 
@@ -67,8 +67,12 @@ struct Tables {
     std::array<std::uint8_t, 256> accent{};
 };
 
-constexpr bool isAsciiLetter(int b) { return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'); }
-constexpr bool isDigit(int b) { return b >= '0' && b <= '9'; }
+constexpr bool isAsciiLetter(int b) {
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+}
+constexpr bool isDigit(int b) {
+    return b >= '0' && b <= '9';
+}
 
 constexpr Tables makeTables() {
     Tables t{};
@@ -87,8 +91,8 @@ constexpr Tables makeTables() {
             t.primary[b] = weight++;
         }
     }
-    t.primary[0xA0] = t.primary[' '];  // no-break space
-    t.primary[0xAD] = t.primary['-'];  // soft hyphen
+    t.primary[0xA0] = t.primary[' ']; // no-break space
+    t.primary[0xAD] = t.primary['-']; // soft hyphen
     for (int b = '0'; b <= '9'; ++b) {
         t.primary[b] = weight++;
     }
@@ -119,8 +123,7 @@ public:
         std::uint8_t accent;
     };
 
-    explicit Weights(std::string_view text)
-        : next_(text.data()), end_(text.data() + text.size()) {}
+    explicit Weights(std::string_view text) : next_(text.data()), end_(text.data() + text.size()) {}
 
     Weight next() {
         if (pending_ != 0) {

@@ -32,7 +32,9 @@ struct Layout {
     ListingMode mode;
 };
 
-constexpr Piece field(Field f) { return Piece{Piece::Kind::RecordField, f, true}; }
+constexpr Piece field(Field f) {
+    return Piece{Piece::Kind::RecordField, f, true};
+}
 constexpr Piece kCantonNumber{Piece::Kind::CantonNumber};
 constexpr Piece kCantonName{Piece::Kind::CantonName};
 constexpr Piece kCantonNameJoined{Piece::Kind::CantonName, Field{0, 0}, false};
@@ -165,9 +167,13 @@ bool isListed(const Layout& layout, std::string_view record, std::string_view di
 
 } // namespace
 
-ListingCaptions captionsOf(ListingOrder order) { return layoutOf(order).captions; }
+ListingCaptions captionsOf(ListingOrder order) {
+    return layoutOf(order).captions;
+}
 
-ListingMode modeRecordedBy(ListingOrder order) { return layoutOf(order).mode; }
+ListingMode modeRecordedBy(ListingOrder order) {
+    return layoutOf(order).mode;
+}
 
 std::string listingLine(ListingOrder order, std::string_view record) {
     std::string line;
