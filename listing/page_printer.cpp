@@ -23,7 +23,7 @@ PageHeader headerOf(ListingMode mode) {
                 " Reference     Nom Reference                        CP       Nom Commune        "
                 "    Canton  Nom Canton"};
     case ListingMode::Canton:
-    case ListingMode::None:
+    case ListingMode::None: // never printed: printPage stops first
         break;
     }
     return {" par Cantons", "Canton        Nom Canton         Reference       Nom Reference      "
