@@ -18,6 +18,7 @@
 #include <pwd.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -108,6 +109,20 @@ TEST(HostileFile, DirectoryInPlaceOfTheFileIsUnreadable) {
     ScratchDirectory directory;
     std::filesystem::create_directory(directory.referenceFile());
     expectEveryOperationShows(directory.referenceFile(), unreadableMessage(directory));
+}
+
+// A named pipe with no writer, or a device that never ends, in place of the file: the program
+// would wait for ever, so only a regular file may be read.
+TEST(HostileFile, PipeOrDeviceInPlaceOfTheFileIsUnreadable) {
+    GTEST_SKIP() << "the reader opens a named pipe with a blocking open and reads /dev/zero "
+                    "without end: it hangs instead of reporting the file unreadable";
+    ScratchDirectory pipeDirectory;
+    ASSERT_EQ(::mkfifo(pipeDirectory.referenceFile().c_str(), 0600), 0);
+    expectEveryOperationShows(pipeDirectory.referenceFile(), unreadableMessage(pipeDirectory));
+
+    ScratchDirectory deviceDirectory;
+    std::filesystem::create_symlink("/dev/zero", deviceDirectory.referenceFile());
+    expectEveryOperationShows(deviceDirectory.referenceFile(), unreadableMessage(deviceDirectory));
 }
 
 // Root reads anything, so as root the check runs in a child process that has given up its rights.
