@@ -14,7 +14,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <pwd.h>
 #include <string>
 #include <sys/resource.h>
@@ -125,33 +127,23 @@ TEST(HostileFile, PipeOrDeviceInPlaceOfTheFileIsUnreadable) {
     expectEveryOperationShows(deviceDirectory.referenceFile(), unreadableMessage(deviceDirectory));
 }
 
-// Root reads anything, so as root the check runs in a child process that has given up its rights.
-TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(joinLines(sampleRecords(), "\r\n"));
-    std::filesystem::permissions(directory.path(), std::filesystem::perms::all);
-    std::filesystem::permissions(file, std::filesystem::perms::none);
-    if (::geteuid() != 0) {
-        expectEveryOperationShows(file, unreadableMessage(directory));
-        return;
-    }
+// Runs the look in a child process that has traded root's rights for those of "nobody", and
+// returns what it saw; none when the rights cannot be dropped.
+std::optional<std::string> seenWithoutRootRights(const std::function<std::string()>& look) {
     const passwd* nobody = ::getpwnam("nobody");
-    if (nobody == nullptr) {
-        GTEST_SKIP() << "running as root and no unprivileged account to test with";
-    }
     std::array<int, 2> pipe{};
-    ASSERT_EQ(::pipe(pipe.data()), 0);
+    if (nobody == nullptr || ::pipe(pipe.data()) != 0) {
+        return std::nullopt;
+    }
     const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
     if (child == 0) {
         ::close(pipe[0]);
-        std::string seen = "no rights dropped";
         if (::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0) {
-            seen = messageOf(buildListing(ListingOrder::Commune, file, "****", "00")) + "|" +
-                   messageOf(Cherche_Ref(SearchCriterion::Commune, "", file));
+            const std::string seen = look();
+            [[maybe_unused]] const auto written = ::write(pipe[1], seen.data(), seen.size());
+            ::_exit(0);
         }
-        [[maybe_unused]] const auto written = ::write(pipe[1], seen.data(), seen.size());
-        ::_exit(0);
+        ::_exit(1);
     }
     ::close(pipe[1]);
     std::string seen;
@@ -161,11 +153,34 @@ TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
     }
     ::close(pipe[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
-    if (seen == "no rights dropped") {
+    const bool lookedWithoutRights = child != -1 && ::waitpid(child, &status, 0) == child &&
+                                     WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return lookedWithoutRights ? std::optional(seen) : std::nullopt;
+}
+
+// Root reads anything, so as root the check runs in a child process that has given up its rights.
+TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
+    ScratchDirectory directory;
+    const auto file = directory.writeReferenceFile(joinLines(sampleRecords(), "\r\n"));
+    std::filesystem::permissions(directory.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    const auto look = [&file] {
+        DatabaseRevision revision;
+        return messageOf(buildListing(ListingOrder::Commune, file, "****", "00")) + "|" +
+               messageOf(Cherche_Ref(SearchCriterion::Commune, "", file)) + "|" +
+               messageOf(revision.check(file));
+    };
+    const std::string unreadable = unreadableMessage(directory);
+    const std::string expected = unreadable + "|" + unreadable + "|" + unreadable;
+    if (::geteuid() != 0) {
+        EXPECT_EQ(look(), expected);
+        return;
+    }
+    const std::optional<std::string> seen = seenWithoutRootRights(look);
+    if (!seen) {
         GTEST_SKIP() << "running as root and unable to drop the rights";
     }
-    EXPECT_EQ(seen, unreadableMessage(directory) + "|" + unreadableMessage(directory));
+    EXPECT_EQ(*seen, expected);
 }
 
 TEST(HostileFile, EmptyFileListsNothingAndHasNoRevision) {
