@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +13,15 @@ namespace orvel {
 // that grows, not 40,000 strings.
 class LineList {
 public:
-    void append(std::string_view line) {
-        spans_.push_back(Span{bytes_.size(), line.size()});
-        bytes_.append(line);
+    void append(std::string_view line) { append({line}); }
+
+    // Appends one line made of the parts, end to end.
+    void append(std::initializer_list<std::string_view> parts) {
+        const std::size_t offset = bytes_.size();
+        for (const std::string_view part : parts) {
+            bytes_.append(part);
+        }
+        spans_.push_back(Span{offset, bytes_.size() - offset});
     }
 
     [[nodiscard]] std::size_t size() const { return spans_.size(); }

@@ -39,10 +39,9 @@ void appendComparedValue(std::string& out, SearchCriterion criterion, std::strin
     }
 }
 
-void appendResultLine(std::string& out, std::string_view record) {
-    out.append(fieldOf(record, Field{4, 79}));
-    out.append(fieldOf(record, Field{100, 39}));
-}
+// A result line shows the record's columns 4 to 82, then 100 to 138.
+constexpr Field kResultStart{4, 79};
+constexpr Field kResultEnd{100, 39};
 
 } // namespace
 
@@ -53,9 +52,7 @@ std::string comparedValue(SearchCriterion criterion, std::string_view record) {
 }
 
 std::string searchResultLine(std::string_view record) {
-    std::string line;
-    appendResultLine(line, record);
-    return line;
+    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
 }
 
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
@@ -64,7 +61,6 @@ Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
     appendUpper(wanted, text);
     LineList results;
     std::string value;
-    std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (record.empty()) {
             return;
@@ -73,9 +69,7 @@ Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
         appendComparedValue(value, criterion, record);
         // A blank value matches nothing, not even an empty text.
         if (!trimBlanks(value).empty() && value.find(wanted) != std::string::npos) {
-            line.clear();
-            appendResultLine(line, record);
-            results.append(line);
+            results.append({fieldOf(record, kResultStart), fieldOf(record, kResultEnd)});
         }
     });
     if (failure) {
