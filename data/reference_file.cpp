@@ -4,29 +4,54 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
 
 namespace orvel {
 namespace {
 
-constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
+constexpr std::size_t kLargestBuffer = std::size_t{256} * 1024;
+constexpr std::size_t kSmallestBuffer = 4096;
+
+bool isMissing(std::error_code error) {
+    return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+}
 
 } // namespace
 
 LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        fail(isMissing(error) || !error ? ReadFailure::Kind::Missing
+                                        : ReadFailure::Kind::Unreadable);
+        return;
+    }
+    // Only a regular file has an end: a named pipe would block the program as it opens, and a
+    // device may never end.
+    if (!std::filesystem::is_regular_file(status)) {
+        fail(ReadFailure::Kind::Unreadable);
+        return;
+    }
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        const auto kind = errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
-                                                              : ReadFailure::Kind::Unreadable;
-        failure_ = ReadFailure{kind, path_};
-        endOfFile_ = true;
+        fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
+                                                 : ReadFailure::Kind::Unreadable);
         return;
     }
     // Our own buffer is large; a second one inside the C library would only copy twice.
     std::setvbuf(file, nullptr, _IONBF, 0);
     file_ = file;
-    buffer_.resize(kBufferSize);
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    buffer_.resize(error ? kLargestBuffer
+                         : static_cast<std::size_t>(std::clamp<std::uintmax_t>(
+                               size + 1, kSmallestBuffer, kLargestBuffer)));
     carried_.reserve(kRecordLength);
+}
+
+void LineReader::fail(ReadFailure::Kind kind) {
+    failure_ = ReadFailure{kind, path_};
+    endOfFile_ = true;
 }
 
 LineReader::~LineReader() {
@@ -46,7 +71,7 @@ bool LineReader::refill() {
     if (count == 0) {
         endOfFile_ = true;
         if (std::ferror(file_) != 0) {
-            failure_ = ReadFailure{ReadFailure::Kind::Unreadable, path_};
+            fail(ReadFailure::Kind::Unreadable);
         }
         return false;
     }

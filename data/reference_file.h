@@ -35,6 +35,7 @@ public:
     bool next(std::string_view& line);
 
 private:
+    void fail(ReadFailure::Kind kind);
     bool refill();
     const char* findTerminator();
 
