@@ -46,8 +46,8 @@ Main::Main(std::filesystem::path programDirectory, QWidget* parent)
 
 void Main::connectEvents() {
     connect(Type_Activite, &QComboBox::activated, this, &Main::Type_Activite_Click);
-    // Enter in the combo box would otherwise pick the entry that matches the typed text,
-    // whatever its case; the typed text stays as typed.
+    // Enter in the combo box would otherwise choose the entry that matches the typed text:
+    // typing changes no banner, only choosing from the list does.
     onEnterKey(Type_Activite, [] {});
     onEnterKey(Dpart, [this] { Aff_Commune->setFocus(); });
     for (QPushButton* button : findChildren<QPushButton*>()) {
