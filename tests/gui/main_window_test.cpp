@@ -113,6 +113,7 @@ private slots:
 
     void startsWithDfcfSelectedAndNothingListed();
     void isLaidOutAtItsFixedPositions();
+    void tabFollowsTheKeyboardOrder();
     void writesTheProgramDirectoryIntoTheSettings();
     void enterInDepartmentMovesToCommuneButtonWhichEnterPresses();
     void listingsWriteTheirCaptionsAndLines_data();
@@ -215,6 +216,23 @@ void MainWindowTest::isLaidOutAtItsFixedPositions() {
     QCOMPARE(control<QWidget>(*window_, "Imprimer")->geometry(), QRect(760, 544, 97, 33));
     QCOMPARE(control<QWidget>(*window_, "Tornim")->geometry(), QRect(8, 16, 81, 33));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
+}
+
+void MainWindowTest::tabFollowsTheKeyboardOrder() {
+    // Imprimer, disabled until the first listing, is passed over.
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"Aff_Commune", "Type_Activite", "List1", "Aff_Reference",
+                                 "Aff_Canton", "Dpart", "Command1", "Aff_CP"}));
+
+    setDepartment("00");
+    clickButton("Aff_Commune");
+    control<QWidget>(*window_, "Dpart")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Imprimer"));
 }
 
 void MainWindowTest::writesTheProgramDirectoryIntoTheSettings() {
