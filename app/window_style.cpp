@@ -54,8 +54,8 @@ QFont printFont(double points) {
 }
 
 void centreOnScreen(QWidget* window) {
-    const QScreen* screen =
-        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window->screen() != nullptr ? window->screen()
+                                                        : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }

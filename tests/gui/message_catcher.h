@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
+
 #include <vector>
 
 namespace orvel::testing {
