@@ -34,13 +34,13 @@ private slots:
     void Aff_Ref();
     void Aff_Cant();
     void Aff_Code_Postal();
-    void Command1_Click();
-    void Imprimer_Click();
+    void Command1_Click(); // opens the search window
+    void Imprimer_Click(); // prints the displayed page
     void Mnu_BdD_Click();
     void Mnu_Quitter_Click();
     void Mnu_Aide_Click();
     void Mnu_Historique_Click();
-    void Mnu_Notice_Click();
+    void Mnu_Notice_Click(); // opens the help file
     void Mnu_A_Propos_Click();
     void Pelkar_Click();
     void Tornim_Click();
@@ -55,6 +55,8 @@ private:
     void writeDirectorySetting() const;
 
     void showListing(ListingOrder order);
+    // Reads the file and, when it could, puts the listing on screen; returns the message to show
+    // once the busy pointer is gone.
     std::optional<QString> fillList(ListingOrder order);
 
     void List1_DblClick(QPoint position);
