@@ -2,6 +2,7 @@
 
 #include "app/busy_pointer.h"
 #include "app/event_hooks.h"
+#include "app/help_viewer.h"
 #include "app/information_texts.h"
 #include "app/qt_text.h"
 #include "app/window_style.h"
@@ -10,6 +11,8 @@
 #include "data/reference_file.h"
 #include "listing/detail_window.h"
 #include "listing/line_list_model.h"
+#include "listing/print_command.h"
+#include "search/search_window.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -143,9 +146,14 @@ void Main::List1_DblClick(QPoint position) {
     detail.exec();
 }
 
-void Main::Command1_Click() {}
+void Main::Command1_Click() {
+    Rechercher search(referenceFile_, this);
+    search.exec();
+}
 
-void Main::Imprimer_Click() {}
+void Main::Imprimer_Click() {
+    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(), List1Lines->lines());
+}
 
 void Main::Mnu_BdD_Click() {
     const Result<std::string> checked = revision_.check(referenceFile_);
@@ -165,7 +173,9 @@ void Main::Mnu_Historique_Click() {
     showMessage(this, Historique_Versions);
 }
 
-void Main::Mnu_Notice_Click() {}
+void Main::Mnu_Notice_Click() {
+    showHelp(this, programFile(programDirectory_, "Orvel_Reference.hlp"), HelpCommand::Contents);
+}
 
 void Main::Mnu_A_Propos_Click() {
     showMessage(this, fromUtf8(aboutText(Version_Logiciel)));

@@ -3,6 +3,7 @@
 #include "message_catcher.h"
 #include "modal_watcher.h"
 #include "reference_file_builder.h"
+#include "search/search_window.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,10 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
 using orvel::Affichage;
@@ -130,6 +133,9 @@ private slots:
     void informationCommandsShowTheirTexts();
     void revisionCommandShowsTheHeaderRevisionOrTheFailure();
     void quitterClosesTheWindow();
+    void searchButtonOpensTheSearchWindowOnTheSameFile();
+    void printButtonOffersThePrintDialog();
+    void noticeOpensTheHelpBesideTheWindowWithoutBlocking();
 
 private:
     std::unique_ptr<Main> openWindow();
@@ -603,6 +609,56 @@ void MainWindowTest::revisionCommandShowsTheHeaderRevisionOrTheFailure() {
 void MainWindowTest::quitterClosesTheWindow() {
     control<QAction>(*window_, "Mnu_Quitter")->trigger();
     QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::searchButtonOpensTheSearchWindowOnTheSameFile() {
+    QStringList seen;
+    ModalWatcher<orvel::Rechercher> watcher([&seen](orvel::Rechercher* search) {
+        seen << search->windowTitle();
+        // The search reads the main window's reference file.
+        auto* commune = search->findChild<QLineEdit*>(QStringLiteral("Commune"));
+        QTest::keyClicks(commune, QStringLiteral("brest"));
+        QTest::keyClick(commune, Qt::Key_Return);
+        seen << QString::number(search->findChild<QAbstractItemView*>(QStringLiteral("Liste_Ref"))
+                                    ->model()
+                                    ->rowCount());
+        search->close();
+    });
+    clickButton("Command1");
+    QCOMPARE(seen, QStringList({QStringLiteral("Recherche"), QStringLiteral("1")}));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void MainWindowTest::printButtonOffersThePrintDialog() {
+    setDepartment("00");
+    clickButton("Aff_Commune");
+    ModalWatcher<QPrintDialog> dialogs([](QPrintDialog* dialog) { dialog->reject(); });
+    MessageCatcher catcher; // no printer here: cancelling is reported, never silent
+    clickButton("Imprimer");
+    QCOMPARE(dialogs.seen(), 1);
+    for (const auto& message : catcher.seen()) {
+        QCOMPARE(message.title, kProgramName);
+        QVERIFY(message.okOnly);
+    }
+}
+
+void MainWindowTest::noticeOpensTheHelpBesideTheWindowWithoutBlocking() {
+    control<QAction>(*window_, "Mnu_Notice")->trigger();
+    // The trigger has returned: the viewer is open, not modal, and the main window still active.
+    QWidget* viewer = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget != window_.get()) {
+            viewer = widget;
+        }
+    }
+    QVERIFY(viewer != nullptr);
+    QVERIFY(!viewer->isModal());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    // This program directory has no notice: the viewer itself says so.
+    QVERIFY(viewer->findChild<QTextBrowser*>() != nullptr);
+    QVERIFY(viewer->findChild<QTextBrowser*>()->toPlainText().contains(
+        QStringLiteral("Orvel_Reference")));
+    viewer->close();
 }
 
 QTEST_MAIN(MainWindowTest)
