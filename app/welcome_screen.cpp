@@ -63,6 +63,8 @@ Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::millisecon
     connect(suite, &QPushButton::clicked, this, &Acceuil::Command1_Click);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    // Counted to the millisecond: a coarse timer may end the 20 seconds a whole second early.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(timer1Interval);
     connect(Timer1, &QTimer::timeout, this, &Acceuil::Timer1_Timer);
     Timer1->start();
