@@ -3,12 +3,8 @@
 
 #include <QApplication>
 
+// The program takes no command line: Qt's own options aside, its arguments are ignored.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    orvel::Startup startup(orvel::programDirectory());
-    // Queued, so that the program ends once the closing screen has finished its own handling.
-    QObject::connect(&startup, &orvel::Startup::ended, &application, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    startup.start();
-    return QApplication::exec();
+    return orvel::runProgram(orvel::programDirectory());
 }

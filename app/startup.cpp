@@ -17,10 +17,6 @@ Startup::~Startup() {
     delete main_.data();
 }
 
-Main* Startup::mainWindow() const {
-    return main_;
-}
-
 void Startup::start() {
     // Each screen closes before the next window shows: until the main window is up, the
     // sequence itself decides when the program ends.
@@ -44,6 +40,16 @@ void Startup::showMain() {
     main_->show();
     // From now on closing the main window, the last one, ends the program.
     QApplication::setQuitOnLastWindowClosed(true);
+}
+
+int runProgram(const std::filesystem::path& programDirectory,
+               std::chrono::milliseconds welcomeInterval) {
+    Startup startup(programDirectory, welcomeInterval);
+    // Queued, so that the program ends once the closing screen has finished its own handling.
+    QObject::connect(&startup, &Startup::ended, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    startup.start();
+    return QApplication::exec();
 }
 
 } // namespace orvel

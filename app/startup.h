@@ -27,9 +27,6 @@ public:
     // Shows the welcome screen.
     void start();
 
-    // The main window once a screen has led to it, else null.
-    [[nodiscard]] Main* mainWindow() const;
-
 signals:
     // A screen was closed through the window system: the program ends without its main window.
     void ended();
@@ -44,5 +41,10 @@ private:
     QPointer<Avertissement> warning_;
     QPointer<Main> main_;
 };
+
+// Runs the program from its welcome screen until it ends and returns its exit code. The
+// QApplication must exist.
+int runProgram(const std::filesystem::path& programDirectory,
+               std::chrono::milliseconds welcomeInterval = Acceuil::kTimer1Interval);
 
 } // namespace orvel
