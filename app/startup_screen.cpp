@@ -37,12 +37,17 @@ QGroupBox* StartupScreen::addFrame(QWidget* container, QRect geometry) {
     return frame;
 }
 
-QLabel* StartupScreen::addLabel(QWidget* container, const char* name, const QString& text,
-                                QRect geometry, Qt::Alignment horizontalAlignment) {
-    auto* label = new QLabel(text, container);
+void StartupScreen::placeLabel(QLabel* label, const char* name, QRect geometry,
+                               Qt::Alignment horizontalAlignment) {
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setAlignment(horizontalAlignment | Qt::AlignTop);
+}
+
+QLabel* StartupScreen::addLabel(QWidget* container, const char* name, const QString& text,
+                                QRect geometry, Qt::Alignment horizontalAlignment) {
+    auto* label = new QLabel(text, container);
+    placeLabel(label, name, geometry, horizontalAlignment);
     return label;
 }
 

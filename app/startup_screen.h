@@ -31,7 +31,9 @@ protected:
 
     // The screen's parts, placed within their container.
     static QGroupBox* addFrame(QWidget* container, QRect geometry);
-    // A one-line label, its text at the top as the screens were drawn.
+    // Names and places a one-line label, its text at the top as the screens were drawn.
+    static void placeLabel(QLabel* label, const char* name, QRect geometry,
+                           Qt::Alignment horizontalAlignment);
     static QLabel* addLabel(QWidget* container, const char* name, const QString& text,
                             QRect geometry, Qt::Alignment horizontalAlignment);
     // The "Suite" button: it has the focus and the Enter key presses it.

@@ -17,18 +17,16 @@ namespace {
 
 constexpr double kLabelPoints = 13.5;
 
-// A call sign: underlined, and a click shows its owner's credits.
-ClickableLabel* addCallSign(QWidget* frame, const char* name, const QString& text, QRect geometry) {
+} // namespace
+
+ClickableLabel* Acceuil::addCallSign(QWidget* frame, const char* name, const QString& text,
+                                     QRect geometry) {
     auto* label = new ClickableLabel(text, frame);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeLabel(label, name, geometry, Qt::AlignLeft);
     label->setFont(sansSerifFont(kLabelPoints, false, true));
     label->setToolTip(QStringLiteral("Cliquez"));
     return label;
 }
-
-} // namespace
 
 Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::milliseconds timer1Interval)
     : StartupScreen(QStringLiteral("Orvel Reference"), 9120, 3615),
@@ -63,7 +61,7 @@ Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::millisecon
     connect(suite, &QPushButton::clicked, this, &Acceuil::Command1_Click);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    // Counted to the millisecond: a coarse timer may end the 20 seconds a whole second early.
+    // Counted to the millisecond: Qt would otherwise round a timer this long to whole seconds.
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(timer1Interval);
     connect(Timer1, &QTimer::timeout, this, &Acceuil::Timer1_Timer);

@@ -10,6 +10,8 @@ class QTimer;
 
 namespace orvel {
 
+class ClickableLabel;
+
 // Acceuil: the first window, which names the index and credits its two makers. It gives way to
 // the main window by itself, or to the warning screen through its "Suite" button.
 class Acceuil : public StartupScreen {
@@ -32,6 +34,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A call sign: underlined, and a click shows its owner's credits.
+    static ClickableLabel* addCallSign(QWidget* frame, const char* name, const QString& text,
+                                       QRect geometry);
     void Timer1_Timer();
     void Command1_Click();
     // A call sign's credit message; the time it stays open does not count.
