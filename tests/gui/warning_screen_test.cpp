@@ -17,6 +17,9 @@ private:
     // The screen deletes itself once closed; what a test leaves open goes at its end.
     QPointer<orvel::Avertissement> screen_;
 
+    // Closed, and perhaps deleted already.
+    bool screenClosed() const { return screen_.isNull() || !screen_->isVisible(); }
+
     orvel::Avertissement* newScreen() {
         screen_ = new orvel::Avertissement;
         return screen_;
@@ -87,7 +90,7 @@ private slots:
 
         QCOMPARE(suite.count(), 1);
         QCOMPARE(closed.count(), 0);
-        QVERIFY(!screen->isVisible());
+        QVERIFY(screenClosed());
     }
 
     void closingThroughTheWindowSystemIsNoWayOn() {

@@ -56,6 +56,8 @@ private:
     // The screen deletes itself once closed; what a test leaves open goes at its end.
     QPointer<orvel::Acceuil> screen_;
 
+    // Closed, and perhaps deleted already.
+    bool screenClosed() const { return screen_.isNull() || !screen_->isVisible(); }
     QString legacyFile() const { return directory_.filePath(kLegacyName); }
     orvel::Acceuil*
     newScreen(std::chrono::milliseconds interval = orvel::Acceuil::kTimer1Interval) {
@@ -138,7 +140,7 @@ private slots:
         QTest::keyClick(screen->windowHandle(), Qt::Key_Return);
 
         QCOMPARE(suite.count(), 1);
-        QVERIFY(!screen->isVisible());
+        QVERIFY(screenClosed());
     }
 
     void callSignsShowTheCreditsOfTheMainWindow() {
@@ -185,13 +187,13 @@ private slots:
         QSignalSpy timeUp(screen, &orvel::Acceuil::timeUp);
         QSignalSpy closed(screen, &orvel::Acceuil::closedByUser);
         screen->show();
-        const auto* timer = control<QTimer>(screen, "Timer1");
+        const QPointer<QTimer> timer = control<QTimer>(screen, "Timer1");
 
         WhileMessageOpen look([&](QMessageBox&) { screen->windowHandle()->close(); });
         QTest::mouseClick(control<QWidget>(screen, "Label6"), Qt::LeftButton);
 
         QCOMPARE(closed.count(), 1);
-        QVERIFY(!timer->isActive());
+        QVERIFY(timer.isNull() || !timer->isActive());
         QCOMPARE(timeUp.count(), 0);
     }
 
@@ -205,7 +207,7 @@ private slots:
 
         QVERIFY(timeUp.wait());
 
-        QVERIFY(!screen->isVisible());
+        QVERIFY(screenClosed());
         QCOMPARE(suite.count(), 0);
         QCOMPARE(closed.count(), 0);
         QVERIFY(QFile::exists(legacyFile()));
@@ -227,7 +229,7 @@ private slots:
         QSignalSpy suite(screen, &orvel::Acceuil::suiteChosen);
         QSignalSpy closed(screen, &orvel::Acceuil::closedByUser);
         screen->show();
-        const auto* timer = control<QTimer>(screen, "Timer1");
+        const QPointer<QTimer> timer = control<QTimer>(screen, "Timer1");
 
         MessageCatcher catcher;
         QTest::mouseClick(control<QWidget>(screen, "Command1"), Qt::LeftButton);
@@ -237,7 +239,7 @@ private slots:
         QCOMPARE(suite.count(), 1);
         QCOMPARE(closed.count(), 0);
         QVERIFY(catcher.seen().empty());
-        QVERIFY(!timer->isActive());
+        QVERIFY(timer.isNull() || !timer->isActive());
     }
 
     void closingThroughTheWindowSystemIsNoWayOn() {
@@ -247,12 +249,12 @@ private slots:
         QSignalSpy suite(screen, &orvel::Acceuil::suiteChosen);
         QSignalSpy closed(screen, &orvel::Acceuil::closedByUser);
         QVERIFY(showActive(*screen));
-        const auto* timer = control<QTimer>(screen, "Timer1");
+        const QPointer<QTimer> timer = control<QTimer>(screen, "Timer1");
 
         screen->windowHandle()->close();
 
         QCOMPARE(closed.count(), 1);
-        QVERIFY(!timer->isActive());
+        QVERIFY(timer.isNull() || !timer->isActive());
         QCOMPARE(timeUp.count() + suite.count(), 0);
         QVERIFY(QFile::exists(legacyFile()));
     }
