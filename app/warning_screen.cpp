@@ -20,10 +20,12 @@ constexpr NoticeLine kNotice[] = {
      "Cette base de données a demandé des milliers d'heures de recherche sur deux ans,"},
     {"Label4", 1440, "et bien des heures seront encore nécessaires pour l'affiner."},
     {"Label5", 1800, "Ce logiciel est mis à votre disposition."},
-    {"Label8", 2160, "Vous pouvez copier librement la base de données, à condition de la"},
-    {"Label9", 2520, "transmettre complète et sans modification ; il est en revanche inutile"},
-    {"Label10", 2880, "de diffuser d'anciennes copies, car la base est sans cesse enrichie et"},
-    {"Label11", 3240, "toute version antérieure devient obsolète dès la première mise à jour."},
+    {"Label8", 2160,
+     "Vous pouvez copier librement la base de données, à condition de la transmettre"},
+    {"Label9", 2520, "complète et sans aucune modification ;"},
+    {"Label10", 2880,
+     "en faire circuler d'anciennes copies ne sert à rien, car la base évolue sans cesse"},
+    {"Label11", 3240, "et toute version antérieure devient obsolète dès la première mise à jour."},
     {"Label1", 3600, "Un grand merci à Tornim pour son travail de compilation."},
 };
 
