@@ -30,8 +30,8 @@ void StartupScreen::closeEvent(QCloseEvent* event) {
     }
 }
 
-QGroupBox* StartupScreen::addFrame(QWidget* container, QRect geometry) {
-    auto* frame = new QGroupBox(container);
+QGroupBox* StartupScreen::addFrame(QRect geometry) {
+    auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(geometry);
     return frame;

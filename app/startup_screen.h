@@ -29,8 +29,8 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-    // The screen's parts, placed within their container.
-    static QGroupBox* addFrame(QWidget* container, QRect geometry);
+    // The screen's parts, placed within their container. Frame1 holds the labels.
+    QGroupBox* addFrame(QRect geometry);
     // Names and places a one-line label, its text at the top as the screens were drawn.
     static void placeLabel(QLabel* label, const char* name, QRect geometry,
                            Qt::Alignment horizontalAlignment);

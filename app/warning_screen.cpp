@@ -37,7 +37,7 @@ constexpr int kLineHeight = 255;
 
 Avertissement::Avertissement() : StartupScreen(QStringLiteral("Avertissement"), 8625, 4710) {
     setFont(sansSerifFont(8.25));
-    QGroupBox* frame = addFrame(this, twipRect(120, 0, 8415, 4575));
+    QGroupBox* frame = addFrame(twipRect(120, 0, 8415, 4575));
 
     addLabel(frame, "Label2", QStringLiteral("AVERTISSEMENT"),
              twipRect(kLabelLeft, 360, kLabelWidth, 375), Qt::AlignHCenter)

@@ -31,7 +31,7 @@ ClickableLabel* Acceuil::addCallSign(QWidget* frame, const char* name, const QSt
 Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::milliseconds timer1Interval)
     : StartupScreen(QStringLiteral("Orvel Reference"), 9120, 3615),
       programDirectory_(std::move(programDirectory)), Timer1(new QTimer(this)) {
-    QGroupBox* frame = addFrame(this, twipRect(120, 0, 8895, 3495));
+    QGroupBox* frame = addFrame(twipRect(120, 0, 8895, 3495));
 
     const QFont bold = sansSerifFont(kLabelPoints, true);
     const QFont plain = sansSerifFont(kLabelPoints);
