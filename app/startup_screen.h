@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QFont;
 class QGroupBox;
 class QLabel;
 class QPushButton;
