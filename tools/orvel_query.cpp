@@ -124,6 +124,20 @@ std::optional<SearchCriterion> criterionNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// Writes the lines as UTF-8 text; with a CSV header, writes it and one CSV row per line instead.
+template <class CsvRow>
+void writeLines(const LineList& lines, const std::string& csvHeader, CsvRow csvRow) {
+    Output out;
+    out.append(csvHeader);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (csvHeader.empty()) {
+            out.appendLine(lines[i]);
+        } else {
+            out.append(csvRow(i));
+        }
+    }
+}
+
 int runList(const std::filesystem::path& file, const Options& options) {
     const auto order = listingOrderNamed(options.words[1]);
     if (!order || options.words.size() != 4) {
@@ -137,19 +151,8 @@ int runList(const std::filesystem::path& file, const Options& options) {
         return fileError(result.failure());
     }
     const Listing& listing = result.value();
-    {
-        Output out;
-        if (options.csv) {
-            out.append(recordCsvHeader());
-        }
-        for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-            if (options.csv) {
-                out.append(recordCsvRow(listing.records[i]));
-            } else {
-                out.appendLine(listing.lines[i]);
-            }
-        }
-    }
+    writeLines(listing.lines, options.csv ? recordCsvHeader() : std::string(),
+               [&listing](std::size_t i) { return recordCsvRow(listing.records[i]); });
     if (listing.listedCount == 0) {
         printError(noMatchMessage(diploma));
     }
@@ -167,19 +170,8 @@ int runSearch(const std::filesystem::path& file, const Options& options) {
         return fileError(result.failure());
     }
     const LineList& lines = result.value();
-    {
-        Output out;
-        if (options.csv) {
-            out.append(resultCsvHeader());
-        }
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (options.csv) {
-                out.append(resultCsvRow(lines[i]));
-            } else {
-                out.appendLine(lines[i]);
-            }
-        }
-    }
+    writeLines(lines, options.csv ? resultCsvHeader() : std::string(),
+               [&lines](std::size_t i) { return resultCsvRow(lines[i]); });
     if (lines.empty()) {
         printError("Pas de référence trouvée");
         return kNothingFound;
