@@ -2,9 +2,18 @@
 #include "data/program_directory.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 // The program takes no command line: Qt's own options aside, its arguments are ignored.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Everything the program says is French, the system's dialogs (printing) included.
+    QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
     return orvel::runProgram(orvel::programDirectory());
 }
