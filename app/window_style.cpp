@@ -39,6 +39,7 @@ QFont listFont() {
     QFont font = fontOf({QStringLiteral("Lucida Console"), QStringLiteral("Liberation Mono"),
                          QStringLiteral("DejaVu Sans Mono")},
                         8.25);
+    font.setBold(false); // not the bold of the window around the list
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     return font;
