@@ -1,11 +1,16 @@
 // Drives the program's windows to named scenes and saves a picture of each, for the
 // documentation. Usage: orvel-screenshots <output directory> [scene...]
 #include "app/main_window.h"
+#include "app/warning_screen.h"
+#include "app/welcome_screen.h"
 #include "data/program_directory.h"
+#include "data/reference_file.h"
+#include "search/search_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -65,9 +70,43 @@ bool detailWindowScene(const Grab& grab) {
     return saved;
 }
 
+// A window shown on its own, as the user sees it once it is painted.
+bool shownWindowScene(QWidget& window, const Grab& grab) {
+    window.show();
+    QApplication::processEvents();
+    return grab(&window);
+}
+
+// The two start-up screens are only shown, never left: no legacy file is touched.
+bool welcomeScene(const Grab& grab) {
+    orvel::Acceuil welcome(QDir::tempPath().toStdString());
+    return shownWindowScene(welcome, grab);
+}
+
+bool warningScene(const Grab& grab) {
+    orvel::Avertissement warning;
+    return shownWindowScene(warning, grab);
+}
+
+// A search by commune, as typed in its box and confirmed with Enter.
+bool searchWindowScene(const Grab& grab) {
+    orvel::Rechercher search(
+        orvel::programFile(orvel::programDirectory(), orvel::kReferenceFileName));
+    search.show();
+    auto* commune = control<QLineEdit>(&search, "Commune");
+    commune->setText(QStringLiteral("saint-malo"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(commune, &enter);
+    QApplication::processEvents();
+    return grab(&search);
+}
+
 const std::vector<Scene> kScenes = {
+    {"welcome", welcomeScene},
+    {"warning", warningScene},
     {"main_window", mainWindowScene},
     {"detail_window", detailWindowScene},
+    {"search_window", searchWindowScene},
 };
 
 } // namespace

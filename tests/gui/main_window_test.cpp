@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -204,6 +205,10 @@ void MainWindowTest::startsWithDfcfSelectedAndNothingListed() {
     QCOMPARE(control<QWidget>(*window_, "List1")->toolTip(),
              QStringLiteral("Double cliquez sur une ligne pour plus de detail"));
     QCOMPARE(control<QWidget>(*window_, "Pelkar")->toolTip(), QStringLiteral("Cliquez"));
+    // The list keeps its columns in a plain fixed-pitch font, not the window's bold.
+    const QFontInfo listFont(control<QWidget>(*window_, "List1")->font());
+    QVERIFY(listFont.fixedPitch());
+    QVERIFY(!listFont.bold());
     const QColor paleYellow(255, 255, 192);
     for (const char* name : {"List1", "Type_Activite", "Dpart"}) {
         QCOMPARE(control<QWidget>(*window_, name)->palette().color(QPalette::Base), paleYellow);
