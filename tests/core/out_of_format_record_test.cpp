@@ -4,8 +4,7 @@
 
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
-#include "record_text.h"
-#include "scratch_directory.h"
+#include "reference_file_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -14,8 +13,8 @@
 namespace orvel {
 namespace {
 
-using testing::recordText;
-using testing::ScratchDirectory;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 constexpr char kBlankName[] = "                           "; // 27 blanks
 
@@ -48,9 +47,9 @@ const CantonCase kNumberAloneCase{"NumberWithoutName",          "0107", "0107",
                                   std::string_view(kBlankName), "0107", ""};
 
 std::string listedLine(ListingOrder order, const CantonCase& canton) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(
-        recordText({.observation = "1er mai 2008", .canton = canton.cantonField}) + "\r\n");
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeLines(
+        {recordLine({.observation = "1er mai 2008", .canton = std::string(canton.cantonField)})});
     // Every diploma, so that the canton listing keeps a canton without a number too.
     auto result = buildListing(order, file, "****", "29");
     EXPECT_TRUE(result.ok());
