@@ -3,6 +3,7 @@
 
 #include "data/cp1252.h"
 #include "data/revision.h"
+#include "expect_value.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
 #include "reference_file_builder.h"
@@ -27,6 +28,7 @@
 namespace orvel {
 namespace {
 
+using testing::expectValue;
 using testing::headerLine;
 using testing::joinLines;
 using testing::recordLine;
@@ -65,16 +67,12 @@ void expectEveryOperationShows(const std::filesystem::path& file, const std::str
 
 Listing listingOf(ListingOrder order, const std::filesystem::path& file, std::string_view diploma,
                   std::string_view department) {
-    auto result = buildListing(order, file, diploma, department);
-    EXPECT_TRUE(result.ok()) << messageOf(result);
-    return result.ok() ? std::move(result.value()) : Listing{};
+    return expectValue(buildListing(order, file, diploma, department));
 }
 
 LineList searchOf(SearchCriterion criterion, std::string_view text,
                   const std::filesystem::path& file) {
-    auto result = Cherche_Ref(criterion, text, file);
-    EXPECT_TRUE(result.ok()) << messageOf(result);
-    return result.ok() ? std::move(result.value()) : LineList{};
+    return expectValue(Cherche_Ref(criterion, text, file));
 }
 
 std::vector<std::string> linesOf(const LineList& list) {

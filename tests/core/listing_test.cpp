@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 #include "data/record.h"
+#include "expect_value.h"
 #include "listing/listing.h"
 #include "reference_file_builder.h"
 
@@ -11,6 +12,7 @@
 namespace {
 
 using namespace orvel;
+using orvel::testing::expectValue;
 using orvel::testing::headerLine;
 using orvel::testing::RecordFields;
 using orvel::testing::recordLine;
@@ -51,9 +53,7 @@ protected:
     }
 
     Listing list(ListingOrder order, std::string_view diploma, std::string_view department) {
-        Result<Listing> result = buildListing(order, program_.referenceFile(), diploma, department);
-        EXPECT_TRUE(result.ok());
-        return result.ok() ? std::move(result.value()) : Listing{};
+        return expectValue(buildListing(order, program_.referenceFile(), diploma, department));
     }
 
     static std::vector<std::string> communesOf(const Listing& listing, std::size_t column,

@@ -2,6 +2,7 @@
 // name to 27 characters, a short number padded with blanks to 4, so that every line keeps its
 // columns and no record is lost.
 
+#include "expect_value.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
 #include "reference_file_builder.h"
@@ -13,6 +14,7 @@
 namespace orvel {
 namespace {
 
+using testing::expectValue;
 using testing::recordLine;
 using testing::TemporaryProgramDirectory;
 
@@ -51,13 +53,12 @@ std::string listedLine(ListingOrder order, const CantonCase& canton) {
     const auto file = directory.writeLines(
         {recordLine({.observation = "1er mai 2008", .canton = std::string(canton.cantonField)})});
     // Every diploma, so that the canton listing keeps a canton without a number too.
-    auto result = buildListing(order, file, "****", "29");
-    EXPECT_TRUE(result.ok());
-    if (!result.ok() || result.value().lines.size() != 1) {
+    const Listing listing = expectValue(buildListing(order, file, "****", "29"));
+    if (listing.lines.size() != 1) {
         ADD_FAILURE() << "the record was not listed";
         return {};
     }
-    return std::string(result.value().lines[0]);
+    return std::string(listing.lines[0]);
 }
 
 class OutOfFormatCanton : public ::testing::TestWithParam<CantonCase> {};

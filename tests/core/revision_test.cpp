@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 #include "data/revision.h"
+#include "expect_value.h"
 #include "reference_file_builder.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +8,11 @@
 namespace {
 
 using namespace orvel;
+using orvel::testing::expectValue;
 using orvel::testing::TemporaryProgramDirectory;
 
 std::string checked(DatabaseRevision& revision, const TemporaryProgramDirectory& directory) {
-    const Result<std::string> message = revision.check(directory.referenceFile());
-    EXPECT_TRUE(message.ok());
-    return message.ok() ? message.value() : std::string();
+    return expectValue(revision.check(directory.referenceFile()));
 }
 
 TEST(DatabaseRevision, TakesColumns7To30WithTheirBlanks) {

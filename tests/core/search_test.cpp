@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 #include "data/record.h"
+#include "expect_value.h"
 #include "reference_file_builder.h"
 #include "search/search_engine.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 using namespace orvel;
+using orvel::testing::expectValue;
 using orvel::testing::headerLine;
 using orvel::testing::RecordFields;
 using orvel::testing::recordLine;
@@ -38,14 +40,11 @@ protected:
 
     // The communes of the results, in the order returned.
     std::vector<std::string> communes(SearchCriterion criterion, std::string_view textUtf8) {
-        const Result<LineList> result =
-            Cherche_Ref(criterion, cp(textUtf8), program_.referenceFile());
-        EXPECT_TRUE(result.ok());
+        const LineList found =
+            expectValue(Cherche_Ref(criterion, cp(textUtf8), program_.referenceFile()));
         std::vector<std::string> names;
-        if (result.ok()) {
-            for (std::size_t i = 0; i < result.value().size(); ++i) {
-                names.push_back(cp1252ToUtf8(trimBlanks(result.value()[i].substr(0, 28))));
-            }
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            names.push_back(cp1252ToUtf8(trimBlanks(found[i].substr(0, 28))));
         }
         return names;
     }
