@@ -3,10 +3,10 @@
 
 #include "data/cp1252.h"
 #include "data/revision.h"
+#include "expect_value.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
-#include "record_text.h"
-#include "scratch_directory.h"
+#include "reference_file_builder.h"
 #include "search/search_engine.h"
 
 #include <algorithm>
@@ -28,24 +28,25 @@
 namespace orvel {
 namespace {
 
-using testing::headerText;
+using testing::expectValue;
+using testing::headerLine;
 using testing::joinLines;
-using testing::recordText;
-using testing::ScratchDirectory;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 constexpr std::array kEveryOrder = {ListingOrder::Commune, ListingOrder::Reference,
                                     ListingOrder::Canton, ListingOrder::PostalCode};
 
 const std::string kReplacement = "\xEF\xBF\xBD"; // U+FFFD in UTF-8
 
-std::string missingMessage(const ScratchDirectory& directory) {
+std::string missingMessage(const TemporaryProgramDirectory& program) {
     return "Le fichier des références Liste_References.prn est introuvable dans le répertoire " +
-           directory.path().string() + ".";
+           program.directory().string() + ".";
 }
 
-std::string unreadableMessage(const ScratchDirectory& directory) {
+std::string unreadableMessage(const TemporaryProgramDirectory& program) {
     return "Le fichier des références Liste_References.prn du répertoire " +
-           directory.path().string() + " ne peut pas être lu.";
+           program.directory().string() + " ne peut pas être lu.";
 }
 
 // The message box text of an operation on the file, or empty when it produced its result.
@@ -66,16 +67,12 @@ void expectEveryOperationShows(const std::filesystem::path& file, const std::str
 
 Listing listingOf(ListingOrder order, const std::filesystem::path& file, std::string_view diploma,
                   std::string_view department) {
-    auto result = buildListing(order, file, diploma, department);
-    EXPECT_TRUE(result.ok()) << messageOf(result);
-    return result.ok() ? std::move(result.value()) : Listing{};
+    return expectValue(buildListing(order, file, diploma, department));
 }
 
 LineList searchOf(SearchCriterion criterion, std::string_view text,
                   const std::filesystem::path& file) {
-    auto result = Cherche_Ref(criterion, text, file);
-    EXPECT_TRUE(result.ok()) << messageOf(result);
-    return result.ok() ? std::move(result.value()) : LineList{};
+    return expectValue(Cherche_Ref(criterion, text, file));
 }
 
 std::vector<std::string> linesOf(const LineList& list) {
@@ -88,27 +85,27 @@ std::vector<std::string> linesOf(const LineList& list) {
 
 // Three ordinary records of the Finistère.
 std::vector<std::string> sampleRecords() {
-    return {recordText({}),
-            recordText({.commune = "QUIMPER",
+    return {recordLine({}),
+            recordLine({.commune = "QUIMPER",
                         .diploma = "DMF",
                         .reference = "29-002",
                         .activityType = "Moulin",
                         .activityName = "Moulin du Stang",
                         .postalCode = "29000",
                         .canton = "Quimper-1 2910"}),
-            recordText({.commune = "MORLAIX",
+            recordLine({.commune = "MORLAIX",
                         .reference = "29-003",
                         .postalCode = "29600",
                         .canton = "Morlaix 2915"})};
 }
 
 TEST(HostileFile, MissingFileShowsWhereItWasLookedFor) {
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     expectEveryOperationShows(directory.referenceFile(), missingMessage(directory));
 }
 
 TEST(HostileFile, DirectoryInPlaceOfTheFileIsUnreadable) {
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     std::filesystem::create_directory(directory.referenceFile());
     expectEveryOperationShows(directory.referenceFile(), unreadableMessage(directory));
 }
@@ -116,11 +113,11 @@ TEST(HostileFile, DirectoryInPlaceOfTheFileIsUnreadable) {
 // A named pipe with no writer, or a device that never ends, in place of the file: the program
 // would wait for ever, so only a regular file may be read.
 TEST(HostileFile, PipeOrDeviceInPlaceOfTheFileIsUnreadable) {
-    ScratchDirectory pipeDirectory;
+    TemporaryProgramDirectory pipeDirectory;
     ASSERT_EQ(::mkfifo(pipeDirectory.referenceFile().c_str(), 0600), 0);
     expectEveryOperationShows(pipeDirectory.referenceFile(), unreadableMessage(pipeDirectory));
 
-    ScratchDirectory deviceDirectory;
+    TemporaryProgramDirectory deviceDirectory;
     std::filesystem::create_symlink("/dev/zero", deviceDirectory.referenceFile());
     expectEveryOperationShows(deviceDirectory.referenceFile(), unreadableMessage(deviceDirectory));
 }
@@ -158,9 +155,9 @@ std::optional<std::string> seenWithoutRootRights(const std::function<std::string
 
 // Root reads anything, so as root the check runs in a child process that has given up its rights.
 TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(joinLines(sampleRecords(), "\r\n"));
-    std::filesystem::permissions(directory.path(), std::filesystem::perms::all);
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeLines(sampleRecords());
+    std::filesystem::permissions(directory.directory(), std::filesystem::perms::all);
     std::filesystem::permissions(file, std::filesystem::perms::none);
     const auto look = [&file] {
         DatabaseRevision revision;
@@ -182,8 +179,8 @@ TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
 }
 
 TEST(HostileFile, EmptyFileListsNothingAndHasNoRevision) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile("");
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeBytes("");
     for (const ListingOrder order : kEveryOrder) {
         const Listing listing = listingOf(order, file, "****", "00");
         EXPECT_TRUE(listing.lines.empty());
@@ -197,11 +194,11 @@ TEST(HostileFile, EmptyFileListsNothingAndHasNoRevision) {
 // The header line is read like a record: under "****" it is listed, under a diploma it is only
 // counted; the revision check takes its columns 7 to 30.
 TEST(HostileFile, HeaderAloneWithOrWithoutTerminator) {
-    const std::string header = headerText("R\xE9vision 2026-12");
+    const std::string header = headerLine("R\xE9vision 2026-12");
     for (const std::string_view terminator : {"\r\n", ""}) {
         SCOPED_TRACE(terminator.empty() ? "no terminator" : "CR LF");
-        ScratchDirectory directory;
-        const auto file = directory.writeReferenceFile(header + std::string(terminator));
+        TemporaryProgramDirectory directory;
+        const auto file = directory.writeBytes(header + std::string(terminator));
         for (const ListingOrder order : kEveryOrder) {
             EXPECT_EQ(countCaption(listingOf(order, file, "****", "00"), "****"),
                       "1 Rérérences **** sur 1");
@@ -217,16 +214,16 @@ TEST(HostileFile, HeaderAloneWithOrWithoutTerminator) {
 // A file saved by another system: the same records give the same listings and searches whatever
 // ends their lines, and a lone CR never makes an extra empty line.
 TEST(HostileFile, LineFeedOnlyAndCarriageReturnOnlyFilesReadAsCrLf) {
-    std::vector<std::string> lines{headerText("R\xE9vision 2026-12")};
+    std::vector<std::string> lines{headerLine("R\xE9vision 2026-12")};
     for (const std::string& record : sampleRecords()) {
         lines.push_back(record);
     }
-    ScratchDirectory reference;
-    const auto crLfFile = reference.writeReferenceFile(joinLines(lines, "\r\n"));
+    TemporaryProgramDirectory reference;
+    const auto crLfFile = reference.writeLines(lines);
     for (const std::string_view terminator : {"\n", "\r"}) {
         SCOPED_TRACE(terminator == "\n" ? "LF" : "CR");
-        ScratchDirectory directory;
-        const auto file = directory.writeReferenceFile(joinLines(lines, terminator));
+        TemporaryProgramDirectory directory;
+        const auto file = directory.writeBytes(joinLines(lines, terminator));
         for (const ListingOrder order : kEveryOrder) {
             const Listing expected = listingOf(order, crLfFile, "DFCF", "29");
             const Listing actual = listingOf(order, file, "DFCF", "29");
@@ -240,10 +237,9 @@ TEST(HostileFile, LineFeedOnlyAndCarriageReturnOnlyFilesReadAsCrLf) {
 
 // A NUL is one more character: the columns after it stay where they are.
 TEST(HostileFile, NulByteInsideLineKeepsTheColumns) {
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     const std::string commune("BR\0ST", 5);
-    const auto file = directory.writeReferenceFile(
-        joinLines(std::vector{recordText({.commune = commune})}, "\r\n"));
+    const auto file = directory.writeLines({recordLine({.commune = commune})});
 
     const Listing listing = listingOf(ListingOrder::Commune, file, "DFCF", "29");
     ASSERT_EQ(listing.lines.size(), 1U);
@@ -265,11 +261,11 @@ TEST(HostileFile, NulByteInsideLineKeepsTheColumns) {
 // A line of 10,000 characters costs no more than a record: it is cut after column 138 and the
 // next line is read as usual, terminated or not.
 TEST(HostileFile, VeryLongLinesAreCutAndTheNextLineIsIntact) {
-    const std::string longRecord = recordText({.commune = "LONGUEVILLE"}) + std::string(9862, 'X');
+    const std::string longRecord = recordLine({.commune = "LONGUEVILLE"}) + std::string(9862, 'X');
     ASSERT_EQ(longRecord.size(), 10000U);
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     const auto file =
-        directory.writeReferenceFile(longRecord + "\r\n" + recordText({}) + "\r\n" + longRecord);
+        directory.writeBytes(longRecord + "\r\n" + recordLine({}) + "\r\n" + longRecord);
 
     const Listing listing = listingOf(ListingOrder::Commune, file, "DFCF", "29");
     EXPECT_EQ(countCaption(listing, "DFCF"), "3 Rérérences DFCF sur 3");
@@ -292,11 +288,10 @@ TEST(HostileFile, UndefinedWindows1252BytesShowAsReplacementCharacters) {
     for (int i = 0; i < 5; ++i) {
         fiveReplacements += kReplacement;
     }
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(
-        joinLines(std::vector{headerText("Rev " + undefined),
-                              recordText({.commune = undefined, .canton = undefined + " 2905"})},
-                  "\r\n"));
+    TemporaryProgramDirectory directory;
+    const auto file =
+        directory.writeLines({headerLine("Rev " + undefined),
+                              recordLine({.commune = undefined, .canton = undefined + " 2905"})});
 
     const Listing listing = listingOf(ListingOrder::Commune, file, "DFCF", "29");
     ASSERT_EQ(listing.lines.size(), 1U);
@@ -316,15 +311,15 @@ TEST(HostileFile, UndefinedWindows1252BytesShowAsReplacementCharacters) {
 // characters, and the fields after them move right, but every line is still read and listed.
 TEST(HostileFile, Utf8FileByMistakeShowsWrongAccentsWithTheSameCounts) {
     const std::string windowsBytes = joinLines(
-        std::vector{headerText("R\xE9vision 2026-12"),
-                    recordText({.commune = "PLOUGONVELIN-\xC9GLISE", .canton = "Ch\xE2teau 2905"}),
-                    recordText({.commune = "MORLAIX", .activityName = "Ch\xE2teau du Taureau"}),
-                    recordText({})},
+        std::vector{headerLine("R\xE9vision 2026-12"),
+                    recordLine({.commune = "PLOUGONVELIN-\xC9GLISE", .canton = "Ch\xE2teau 2905"}),
+                    recordLine({.commune = "MORLAIX", .activityName = "Ch\xE2teau du Taureau"}),
+                    recordLine({})},
         "\r\n");
-    ScratchDirectory windows;
-    const auto windowsFile = windows.writeReferenceFile(windowsBytes);
-    ScratchDirectory utf8;
-    const auto utf8File = utf8.writeReferenceFile(cp1252ToUtf8(windowsBytes));
+    TemporaryProgramDirectory windows;
+    const auto windowsFile = windows.writeBytes(windowsBytes);
+    TemporaryProgramDirectory utf8;
+    const auto utf8File = utf8.writeBytes(cp1252ToUtf8(windowsBytes));
 
     for (const ListingOrder order : kEveryOrder) {
         for (const std::string_view diploma : {"****", "DFCF"}) {
@@ -344,15 +339,14 @@ TEST(HostileFile, Utf8FileByMistakeShowsWrongAccentsWithTheSameCounts) {
 
 // Nothing is kept between two operations: the next listing reads what the file holds now.
 TEST(HostileFile, FileReplacedOrTruncatedBetweenTwoListingsIsReadAnew) {
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     const std::vector<std::string> records = sampleRecords();
-    const auto file = directory.writeReferenceFile(joinLines(records, "\r\n"));
+    const auto file = directory.writeLines(records);
     EXPECT_EQ(countCaption(listingOf(ListingOrder::Commune, file, "DFCF", "00"), "DFCF"),
               "2 Rérérences DFCF sur 3");
 
-    ScratchDirectory elsewhere;
-    const auto replacement = elsewhere.writeReferenceFile(
-        joinLines(std::vector{records[0], records[0], records[0], records[0]}, "\r\n"));
+    TemporaryProgramDirectory elsewhere;
+    const auto replacement = elsewhere.writeLines({records[0], records[0], records[0], records[0]});
     std::filesystem::rename(replacement, file);
     EXPECT_EQ(countCaption(listingOf(ListingOrder::Reference, file, "DFCF", "00"), "DFCF"),
               "4 Rérérences DFCF sur 4");
@@ -417,9 +411,9 @@ TEST(HostileFile, GigabyteFileKeepsMemoryBoundedByTheOutput) {
     const std::uint64_t lastLineSize = fileSize / 4;
     const std::uint64_t allowedGrowthKilobytes =
         std::min(fileSize / 8, std::uint64_t{64} << 20) / 1024;
-    const std::string line = recordText({.diploma = "DMF"}).substr(0, 137) + "\r\n";
+    const std::string line = recordLine({.diploma = "DMF"}).substr(0, 137) + "\r\n";
 
-    ScratchDirectory directory;
+    TemporaryProgramDirectory directory;
     const auto file = directory.referenceFile();
     const std::uint64_t lineCount = writeLargeFile(file, line, fileSize, lastLineSize);
     ASSERT_NE(lineCount, 0U) << "no room for the large file";

@@ -1,9 +1,9 @@
 #include "data/legacy_file.h"
+#include "reference_file_builder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 
 namespace {
@@ -13,33 +13,27 @@ namespace fs = std::filesystem;
 // A fresh program directory for each test, removed afterwards.
 class LegacyFile : public testing::Test {
 protected:
-    void SetUp() override {
-        directory_ =
-            fs::temp_directory_path() / ("orvel-legacy-" + std::to_string(std::random_device{}()));
-        fs::create_directories(directory_);
-    }
-    void TearDown() override { fs::remove_all(directory_); }
-
-    fs::path file(std::string_view name) const { return directory_ / name; }
+    fs::path file(std::string_view name) const { return directory() / name; }
+    const fs::path& directory() const { return program_.directory(); }
     static void write(const fs::path& path) { std::ofstream(path) << "DFCF\r\n"; }
 
-    fs::path directory_;
+    orvel::testing::TemporaryProgramDirectory program_;
 };
 
 TEST_F(LegacyFile, IsDeletedAndNothingElse) {
     write(file("Liste_DFCF_Tornim.prn"));
     write(file("Liste_References.prn"));
 
-    orvel::removeLegacyFile(directory_);
+    orvel::removeLegacyFile(directory());
 
     EXPECT_FALSE(fs::exists(file("Liste_DFCF_Tornim.prn")));
     EXPECT_TRUE(fs::exists(file("Liste_References.prn")));
 }
 
 TEST_F(LegacyFile, MissingFileOrDirectoryIsNoError) {
-    EXPECT_NO_THROW(orvel::removeLegacyFile(directory_));
-    EXPECT_NO_THROW(orvel::removeLegacyFile(directory_ / "absent"));
-    EXPECT_TRUE(fs::exists(directory_));
+    EXPECT_NO_THROW(orvel::removeLegacyFile(directory()));
+    EXPECT_NO_THROW(orvel::removeLegacyFile(directory() / "absent"));
+    EXPECT_TRUE(fs::exists(directory()));
 }
 
 TEST_F(LegacyFile, UndeletableEntryIsLeftAloneWithoutError) {
@@ -47,7 +41,7 @@ TEST_F(LegacyFile, UndeletableEntryIsLeftAloneWithoutError) {
     fs::create_directory(file("Liste_DFCF_Tornim.prn"));
     write(file("Liste_DFCF_Tornim.prn") / "inside");
 
-    EXPECT_NO_THROW(orvel::removeLegacyFile(directory_));
+    EXPECT_NO_THROW(orvel::removeLegacyFile(directory()));
 
     EXPECT_TRUE(fs::exists(file("Liste_DFCF_Tornim.prn") / "inside"));
 }

@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 #include "data/record.h"
+#include "expect_value.h"
 #include "listing/listing.h"
 #include "reference_file_builder.h"
 
@@ -11,10 +12,11 @@
 namespace {
 
 using namespace orvel;
+using orvel::testing::expectValue;
 using orvel::testing::headerLine;
-using orvel::testing::record;
 using orvel::testing::RecordFields;
-using orvel::testing::TemporaryReferenceFile;
+using orvel::testing::recordLine;
+using orvel::testing::TemporaryProgramDirectory;
 
 // A line of the given length, blank but for the values placed at their 1-based columns.
 std::string placed(std::size_t length, std::vector<std::pair<std::size_t, std::string>> values) {
@@ -25,34 +27,33 @@ std::string placed(std::size_t length, std::vector<std::pair<std::size_t, std::s
     return line;
 }
 
-const std::string kBrest = record(RecordFields{"BREST", "DFCF", "29-001", "Fort", "Fort du Portzic",
-                                               "01/05/2008", "29200", "Brest-Centre 2905"});
-const std::string kQuimper = record(RecordFields{"QUIMPER", "DMF", "29-002", "Moulin",
-                                                 "Moulin du Stang", "", "29000", "Quimper 2910"});
-const std::string kNoCommune = record(RecordFields{
+const std::string kBrest =
+    recordLine(RecordFields{"BREST", "DFCF", "29-001", "Fort", "Fort du Portzic", "01/05/2008",
+                            "29200", "Brest-Centre 2905"});
+const std::string kQuimper = recordLine(RecordFields{
+    "QUIMPER", "DMF", "29-002", "Moulin", "Moulin du Stang", "", "29000", "Quimper 2910"});
+const std::string kNoCommune = recordLine(RecordFields{
     "-----", "DFCF", "29-003", "Fort", "Fort de l'Ile Tristan", "", "29100", "Douarnenez 2915"});
 const std::string kParis =
-    record(RecordFields{"PARIS", "DAP", "75-001", "Arrdt", "Louvre", "", "75001", "Paris"});
-const std::string kNoReference =
-    record(RecordFields{"AIX-EN-PROVENCE", "DFCF", "", "Fort", "Fort Saint-Jean", "", "13100", ""});
-const std::string kNoPostalCode = record(RecordFields{
+    recordLine(RecordFields{"PARIS", "DAP", "75-001", "Arrdt", "Louvre", "", "75001", "Paris"});
+const std::string kNoReference = recordLine(
+    RecordFields{"AIX-EN-PROVENCE", "DFCF", "", "Fort", "Fort Saint-Jean", "", "13100", ""});
+const std::string kNoPostalCode = recordLine(RecordFields{
     "ILE VIERGE", "DFCF", "00-001", "Ile", "Ile Vierge", "", "-----", "Plouguerneau 2922"});
 // A record whose department is "00" passes the tests of the department and of "every
 // department" at once.
-const std::string kDepartment00 = record(
+const std::string kDepartment00 = recordLine(
     RecordFields{"ZONE 00", "DFCF", "00-002", "Fort", "Fort zéro", "", "00100", "Zéro 0001"});
 
 class ListingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        file_.writeLines({headerLine("Révision test"), kBrest, kQuimper, kNoCommune, kParis,
-                          kNoReference, kNoPostalCode, kDepartment00});
+        program_.writeLines({headerLine("Révision test"), kBrest, kQuimper, kNoCommune, kParis,
+                             kNoReference, kNoPostalCode, kDepartment00});
     }
 
     Listing list(ListingOrder order, std::string_view diploma, std::string_view department) {
-        Result<Listing> result = buildListing(order, file_.path(), diploma, department);
-        EXPECT_TRUE(result.ok());
-        return result.ok() ? std::move(result.value()) : Listing{};
+        return expectValue(buildListing(order, program_.referenceFile(), diploma, department));
     }
 
     static std::vector<std::string> communesOf(const Listing& listing, std::size_t column,
@@ -64,7 +65,7 @@ protected:
         return communes;
     }
 
-    TemporaryReferenceFile file_;
+    TemporaryProgramDirectory program_;
 };
 
 using Names = std::vector<std::string>;
@@ -133,28 +134,28 @@ TEST(ListingLines, CantonColumnsWithoutCantonOrWithoutNumber) {
 TEST(ListingLines, CantonNameOfTwentySevenCharactersRunsIntoTheDiplomaCode) {
     const std::string name27 = "Saint-Germain-des-Fossés-Nd";
     ASSERT_EQ(utf8ToCp1252(name27).size(), 27U);
-    const std::string rec = record(RecordFields{"X", "DFCF", "03-001", "Fort", "F", "", "03000",
-                                                utf8ToCp1252(name27) + " 0312"});
+    const std::string rec = recordLine(RecordFields{"X", "DFCF", "03-001", "Fort", "F", "", "03000",
+                                                    utf8ToCp1252(name27) + " 0312"});
     const std::string line = listingLine(ListingOrder::Canton, rec);
     EXPECT_EQ(line.substr(0, 37), "0312 " + utf8ToCp1252(name27) + "DFCF ");
 }
 
 TEST(ListingLines, RecordsOutsideTheFormatAreCutToKeepTheColumns) {
     // A 32-character name without number, and a 28-character name run into its number.
-    const std::string unnumbered = record(
+    const std::string unnumbered = recordLine(
         RecordFields{"X", "DFCF", "01-001", "Fort", "F", "Obs", "01000", std::string(32, 'N')});
     const std::string commune = listingLine(ListingOrder::Commune, unnumbered);
     EXPECT_EQ(commune.size(), 136U);
     EXPECT_EQ(commune.substr(86, 33), "---- " + std::string(27, 'N') + " ");
     EXPECT_EQ(commune.substr(119, 3), "Obs");
-    const std::string numbered = record(RecordFields{"X", "DFCF", "01-001", "Fort", "F", "",
-                                                     "01000", std::string(28, 'N') + "1234"});
+    const std::string numbered = recordLine(RecordFields{"X", "DFCF", "01-001", "Fort", "F", "",
+                                                         "01000", std::string(28, 'N') + "1234"});
     EXPECT_EQ(listingLine(ListingOrder::Canton, numbered).substr(0, 37),
               "1234 " + std::string(27, 'N') + "DFCF ");
     EXPECT_EQ(listingLine(ListingOrder::PostalCode, numbered).size(), 118U);
 
     const std::string shortNumber =
-        record(RecordFields{"X", "DFCF", "01-001", "", "", "", "01000", "12"});
+        recordLine(RecordFields{"X", "DFCF", "01-001", "", "", "", "01000", "12"});
     EXPECT_EQ(listingLine(ListingOrder::Reference, shortNumber).substr(103), "12   ");
 }
 
@@ -248,14 +249,14 @@ TEST_F(ListingTest, PostalCodeListingSkipsMissingPostalCodesOfAChosenDiploma) {
 
 TEST_F(ListingTest, MissingFileIsAFailureNotAnEmptyListing) {
     const Result<Listing> result =
-        buildListing(ListingOrder::Commune, file_.directory() / "absent", "DFCF", "00");
+        buildListing(ListingOrder::Commune, program_.directory() / "absent", "DFCF", "00");
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().kind, ReadFailure::Kind::Missing);
 }
 
 TEST_F(ListingTest, RecordsCanBeKeptInListOrder) {
-    const Result<Listing> result =
-        buildListing(ListingOrder::Commune, file_.path(), "DFCF", "29", KeepRecords::Yes);
+    const Result<Listing> result = buildListing(ListingOrder::Commune, program_.referenceFile(),
+                                                "DFCF", "29", KeepRecords::Yes);
     ASSERT_TRUE(result.ok());
     ASSERT_EQ(result.value().records.size(), 1U);
     EXPECT_EQ(result.value().records[0], kBrest);

@@ -15,9 +15,9 @@ namespace {
 
 using orvel::utf8ToCp1252;
 using orvel::testing::headerLine;
-using orvel::testing::record;
 using orvel::testing::RecordFields;
-using orvel::testing::TemporaryReferenceFile;
+using orvel::testing::recordLine;
+using orvel::testing::TemporaryProgramDirectory;
 
 struct ToolRun {
     int status;
@@ -43,12 +43,12 @@ std::string shellQuoted(const std::string& word) {
 class OrvelQueryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        file_.writeLines(
-            {headerLine("R2026"),
-             record({utf8ToCp1252("CŒUVRES"), "DFCF", "02-001", utf8ToCp1252("Château"),
-                     "Fort, dit \"le vieux\"", "", "02600", "Vic 0215"}),
-             record({"BREST", "DFCF", "29-001", "Fort", "Portzic", "", "29200", "Brest 2905"}),
-             record(
+        program_.writeLines(
+            {headerLine("R2026" + std::string(19, ' ')), // the revision fills columns 7 to 30
+             recordLine({utf8ToCp1252("CŒUVRES"), "DFCF", "02-001", utf8ToCp1252("Château"),
+                         "Fort, dit \"le vieux\"", "", "02600", "Vic 0215"}),
+             recordLine({"BREST", "DFCF", "29-001", "Fort", "Portzic", "", "29200", "Brest 2905"}),
+             recordLine(
                  {utf8ToCp1252("ÉPINAL"), "DMF", "88-001", "Moulin", "Moulin", "", "88000", ""})});
     }
 
@@ -56,13 +56,13 @@ protected:
                 const std::string& directory = ".") {
         std::string command = "cd " + shellQuoted(directory) + " && " + ORVEL_QUERY_PATH;
         if (withFile) {
-            command += " --file " + shellQuoted(file_.path().string());
+            command += " --file " + shellQuoted(program_.referenceFile().string());
         }
         for (const std::string& arg : args) {
             command += " " + shellQuoted(arg);
         }
-        const auto out = file_.directory() / "out.txt";
-        const auto err = file_.directory() / "err.txt";
+        const auto out = program_.directory() / "out.txt";
+        const auto err = program_.directory() / "err.txt";
         command += " >" + out.string() + " 2>" + err.string();
         const int status = std::system(command.c_str());
         ToolRun result{WEXITSTATUS(status), slurp(out), {}};
@@ -73,7 +73,7 @@ protected:
         return result;
     }
 
-    TemporaryReferenceFile file_;
+    TemporaryProgramDirectory program_;
 };
 
 std::vector<std::string> outLines(const std::string& out) {
@@ -135,7 +135,7 @@ TEST_F(OrvelQueryTest, CsvHasAHeaderRowAndQuotesWhereNeeded) {
 }
 
 TEST_F(OrvelQueryTest, UnreadableFileAndUsageErrorsExitWithTwo) {
-    std::filesystem::remove(file_.path());
+    std::filesystem::remove(program_.referenceFile());
     const ToolRun missing = run({"list", "commune", "DFCF", "00"});
     EXPECT_EQ(missing.status, 2);
     ASSERT_EQ(missing.errLines.size(), 1U);
@@ -150,7 +150,7 @@ TEST_F(OrvelQueryTest, UnreadableFileAndUsageErrorsExitWithTwo) {
 
 TEST_F(OrvelQueryTest, WithoutFileReadsTheFileBesideTheExecutable) {
     // Started from elsewhere, it still finds the sample copied next to it by the build.
-    const ToolRun result = run({"revision"}, false, file_.directory().string());
+    const ToolRun result = run({"revision"}, false, program_.directory().string());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out.rfind("Base de donnée ", 0), 0U);
 }

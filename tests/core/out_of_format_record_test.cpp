@@ -2,10 +2,10 @@
 // name to 27 characters, a short number padded with blanks to 4, so that every line keeps its
 // columns and no record is lost.
 
+#include "expect_value.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
-#include "record_text.h"
-#include "scratch_directory.h"
+#include "reference_file_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -14,8 +14,9 @@
 namespace orvel {
 namespace {
 
-using testing::recordText;
-using testing::ScratchDirectory;
+using testing::expectValue;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 constexpr char kBlankName[] = "                           "; // 27 blanks
 
@@ -48,17 +49,16 @@ const CantonCase kNumberAloneCase{"NumberWithoutName",          "0107", "0107",
                                   std::string_view(kBlankName), "0107", ""};
 
 std::string listedLine(ListingOrder order, const CantonCase& canton) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(
-        recordText({.observation = "1er mai 2008", .canton = canton.cantonField}) + "\r\n");
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeLines(
+        {recordLine({.observation = "1er mai 2008", .canton = std::string(canton.cantonField)})});
     // Every diploma, so that the canton listing keeps a canton without a number too.
-    auto result = buildListing(order, file, "****", "29");
-    EXPECT_TRUE(result.ok());
-    if (!result.ok() || result.value().lines.size() != 1) {
+    const Listing listing = expectValue(buildListing(order, file, "****", "29"));
+    if (listing.lines.size() != 1) {
         ADD_FAILURE() << "the record was not listed";
         return {};
     }
-    return std::string(result.value().lines[0]);
+    return std::string(listing.lines[0]);
 }
 
 class OutOfFormatCanton : public ::testing::TestWithParam<CantonCase> {};

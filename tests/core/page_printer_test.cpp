@@ -1,9 +1,8 @@
 #include "listing/page_printer.h"
+#include "reference_file_builder.h"
 #include "tests/core/recording_printer.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -12,7 +11,10 @@
 namespace orvel {
 namespace {
 
+using testing::headerLine;
 using testing::RecordingPrinter;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 // The first part of every title, in Windows-1252 (0xE9 is é): 28 blanks and the words.
 const std::string kTitleStart = std::string(28, ' ') + "Affichage des r\xE9"
@@ -63,27 +65,6 @@ std::vector<std::string> printed(ListingMode mode, std::string_view code, const 
 
 std::vector<std::string> headerOf(const std::vector<std::string>& lines) {
     return {lines.begin(), lines.begin() + std::min<std::ptrdiff_t>(4, std::ssize(lines))};
-}
-
-// A complete 138-character record line with its CR LF, each field padded to its width.
-std::string record(std::string_view commune, std::string_view diploma, std::string_view reference,
-                   std::string_view type, std::string_view name, std::string_view observation,
-                   std::string_view postalCode, std::string_view canton) {
-    std::string line = "   ";
-    const auto add = [&line](std::string_view field, std::size_t width) {
-        line.append(field);
-        line.append(width - field.size(), ' ');
-    };
-    add(commune, 28 + 1);
-    add(diploma, 5 + 1);
-    add(reference, 6 + 1);
-    add(type, 7 + 1);
-    add(name, 28 + 1);
-    add(observation, 16 + 1);
-    add(postalCode, 6 + 1);
-    add(canton, 32);
-    EXPECT_EQ(line.size(), 138U);
-    return line + "\r\n";
 }
 
 TEST(PagePrinterHeader, CommuneTitleWithDfcfIsSeventyCharacters) {
@@ -140,17 +121,14 @@ TEST(PagePrinterLines, EachListLineGivesOneLineCutAt115Characters) {
 }
 
 TEST(PagePrinterLines, CommuneListingLosesItsObservationColumn) {
-    const auto file = std::filesystem::temp_directory_path() / "orvel_page_printer_test.prn";
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << "      R\xE9vision de test\r\n";
-        out << record("QUIMPER", "DMF", "29-002", "Moulin", "Moulin du Stang", "01/05/2008",
-                      "29000", "Quimper-1 2910")
-            << record("BREST", "DMF", "29-001", "Moulin", "Moulin de Kerhuon", "Observation16ch",
-                      "29200", "Brest-Centre 2905");
-    }
+    TemporaryProgramDirectory directory;
+    const auto file =
+        directory.writeLines({headerLine("R\xE9vision de test"),
+                              recordLine({"QUIMPER", "DMF", "29-002", "Moulin", "Moulin du Stang",
+                                          "01/05/2008", "29000", "Quimper-1 2910"}),
+                              recordLine({"BREST", "DMF", "29-001", "Moulin", "Moulin de Kerhuon",
+                                          "Observation16ch", "29200", "Brest-Centre 2905"})});
     const auto listing = buildListing(ListingOrder::Commune, file, "DMF", "29");
-    std::filesystem::remove(file);
     ASSERT_TRUE(listing.ok());
     ASSERT_EQ(listing.value().lines.size(), 2U);
 

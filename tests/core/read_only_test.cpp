@@ -3,8 +3,7 @@
 
 #include "data/revision.h"
 #include "listing/listing.h"
-#include "record_text.h"
-#include "scratch_directory.h"
+#include "reference_file_builder.h"
 #include "search/search_engine.h"
 
 #include <chrono>
@@ -21,10 +20,9 @@
 namespace orvel {
 namespace {
 
-using testing::headerText;
-using testing::joinLines;
-using testing::recordText;
-using testing::ScratchDirectory;
+using testing::headerLine;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 struct FileState {
     std::string bytes;
@@ -78,12 +76,10 @@ std::vector<Operation> everyOperation() {
 }
 
 TEST(ReadOnly, NoOperationChangesTheFileOrKeepsItOpen) {
-    ScratchDirectory directory;
-    const auto file = directory.writeReferenceFile(
-        joinLines(std::vector{headerText("R\xE9vision 2026-12"), recordText({}),
-                              recordText({.commune = "MORLAIX", .postalCode = "29600"}),
-                              std::string("short")},
-                  "\r\n"));
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeLines(
+        {headerLine("R\xE9vision 2026-12"), recordLine({}),
+         recordLine({.commune = "MORLAIX", .postalCode = "29600"}), std::string("short")});
     // Written a while ago, so that a rewrite within the same clock tick would still show.
     std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) -
                                                std::chrono::hours(24));

@@ -7,20 +7,20 @@
 namespace {
 
 using namespace orvel;
-using orvel::testing::record;
 using orvel::testing::RecordFields;
+using orvel::testing::recordLine;
 
 using Kind = CantonSplit::Kind;
 
 std::string withCanton(const std::string& canton) {
-    return record(
+    return recordLine(
         RecordFields{"BREST", "DFCF", "29-001", "Fort", "Fort du Portzic", "", "29200", canton});
 }
 
 TEST(RecordFields, ShortLinesGivePartialOrEmptyFieldsAtEveryBoundary) {
     const std::string full =
-        record(RecordFields{"ABBEVILLE", "WLOTA", "123456", "Phare", "Phare de la Pointe",
-                            "01/05/2008", "80100", "Abbeville-Nord 8001"});
+        recordLine(RecordFields{"ABBEVILLE", "WLOTA", "123456", "Phare", "Phare de la Pointe",
+                                "01/05/2008", "80100", "Abbeville-Nord 8001"});
     // Cut just before, at, and just after the first column of each field.
     EXPECT_EQ(fieldOf(full.substr(0, 3), fields::kCommune), "");
     EXPECT_EQ(fieldOf(full.substr(0, 4), fields::kCommune), "A");
@@ -38,12 +38,19 @@ TEST(RecordFields, ShortLinesGivePartialOrEmptyFieldsAtEveryBoundary) {
 }
 
 TEST(RecordFields, DiplomaCodeIsTrimmedAndDepartmentIsNot) {
-    EXPECT_EQ(diplomaCode(record(RecordFields{"X", "DMF"})), "DMF");
-    EXPECT_EQ(fieldOf(record(RecordFields{"X", "DMF"}), fields::kDiploma), "DMF  ");
-    EXPECT_EQ(diplomaCode(record(RecordFields{"X", "WLOTA"})), "WLOTA");
-    EXPECT_EQ(department(record(RecordFields{"X", "DAP", "", "", "", "", "75001"})), "75");
-    EXPECT_EQ(department(record(RecordFields{"X", "DAP", "", "", "", "", "-----"})), "--");
-    EXPECT_EQ(department(record(RecordFields{"X", "DAP", "", "", "", "", " 9000"})), " 9");
+    EXPECT_EQ(diplomaCode(recordLine(RecordFields{.commune = "X", .diploma = "DMF"})), "DMF");
+    EXPECT_EQ(fieldOf(recordLine(RecordFields{.commune = "X", .diploma = "DMF"}), fields::kDiploma),
+              "DMF  ");
+    EXPECT_EQ(diplomaCode(recordLine(RecordFields{.commune = "X", .diploma = "WLOTA"})), "WLOTA");
+    EXPECT_EQ(department(recordLine(
+                  RecordFields{.commune = "X", .diploma = "DAP", .postalCode = "75001"})),
+              "75");
+    EXPECT_EQ(department(recordLine(
+                  RecordFields{.commune = "X", .diploma = "DAP", .postalCode = "-----"})),
+              "--");
+    EXPECT_EQ(department(recordLine(
+                  RecordFields{.commune = "X", .diploma = "DAP", .postalCode = " 9000"})),
+              " 9");
 }
 
 TEST(RecordFields, TrimmingRemovesBlanksAtBothEndsOnly) {

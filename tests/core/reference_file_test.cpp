@@ -8,12 +8,12 @@
 namespace {
 
 using orvel::ReadFailure;
-using orvel::testing::TemporaryReferenceFile;
+using orvel::testing::TemporaryProgramDirectory;
 
-std::vector<std::string> linesOf(const TemporaryReferenceFile& file) {
+std::vector<std::string> linesOf(const TemporaryProgramDirectory& directory) {
     std::vector<std::string> lines;
-    const auto failure =
-        orvel::forEachLine(file.path(), [&](std::string_view line) { lines.emplace_back(line); });
+    const auto failure = orvel::forEachLine(
+        directory.referenceFile(), [&](std::string_view line) { lines.emplace_back(line); });
     EXPECT_FALSE(failure.has_value());
     return lines;
 }
@@ -21,34 +21,34 @@ std::vector<std::string> linesOf(const TemporaryReferenceFile& file) {
 using Lines = std::vector<std::string>;
 
 TEST(LineReader, EveryKindOfLineEndEndsALine) {
-    TemporaryReferenceFile file;
-    file.writeBytes("crlf\r\nlf\nlone cr\rlast");
-    EXPECT_EQ(linesOf(file), (Lines{"crlf", "lf", "lone cr", "last"}));
+    TemporaryProgramDirectory directory;
+    directory.writeBytes("crlf\r\nlf\nlone cr\rlast");
+    EXPECT_EQ(linesOf(directory), (Lines{"crlf", "lf", "lone cr", "last"}));
 }
 
 TEST(LineReader, EmptyLinesAreLinesAndATerminatorIsNotALine) {
-    TemporaryReferenceFile file;
-    file.writeBytes("a\r\n\r\n\nb\r\n");
-    EXPECT_EQ(linesOf(file), (Lines{"a", "", "", "b"}));
+    TemporaryProgramDirectory directory;
+    directory.writeBytes("a\r\n\r\n\nb\r\n");
+    EXPECT_EQ(linesOf(directory), (Lines{"a", "", "", "b"}));
 }
 
 TEST(LineReader, EmptyFileHasNoLine) {
-    TemporaryReferenceFile file;
-    file.writeBytes("");
-    EXPECT_TRUE(linesOf(file).empty());
+    TemporaryProgramDirectory directory;
+    directory.writeBytes("");
+    EXPECT_TRUE(linesOf(directory).empty());
 }
 
 TEST(LineReader, LinesAreCutAfterTheLastColumnOfARecord) {
-    TemporaryReferenceFile file;
+    TemporaryProgramDirectory directory;
     const std::string longLine = std::string(137, 'x') + "yz";
-    file.writeBytes(longLine + "\r\nnext\r\n");
-    EXPECT_EQ(linesOf(file), (Lines{std::string(137, 'x') + "y", "next"}));
+    directory.writeBytes(longLine + "\r\nnext\r\n");
+    EXPECT_EQ(linesOf(directory), (Lines{std::string(137, 'x') + "y", "next"}));
 }
 
 TEST(LineReader, LinesRunningAcrossReadBlocksComeWhole) {
     // Many lines of every length, so that line ends, CR LF pairs and long lines fall on the
     // boundaries of the reader's blocks.
-    TemporaryReferenceFile file;
+    TemporaryProgramDirectory directory;
     std::string bytes;
     Lines expected;
     for (int i = 0; i < 20000; ++i) {
@@ -57,14 +57,15 @@ TEST(LineReader, LinesRunningAcrossReadBlocksComeWhole) {
         line.resize(std::min<std::size_t>(line.size(), orvel::kRecordLength));
         expected.push_back(line);
     }
-    file.writeBytes(bytes);
-    EXPECT_EQ(linesOf(file), expected);
+    directory.writeBytes(bytes);
+    EXPECT_EQ(linesOf(directory), expected);
 }
 
 TEST(LineReader, MissingFileIsReportedNotEmpty) {
-    TemporaryReferenceFile file;
+    TemporaryProgramDirectory directory;
     bool sawLine = false;
-    const auto failure = orvel::forEachLine(file.path(), [&](std::string_view) { sawLine = true; });
+    const auto failure =
+        orvel::forEachLine(directory.referenceFile(), [&](std::string_view) { sawLine = true; });
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->kind, ReadFailure::Kind::Missing);
     EXPECT_FALSE(sawLine);

@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 #include "data/record.h"
+#include "expect_value.h"
 #include "reference_file_builder.h"
 #include "search/search_engine.h"
 
@@ -10,10 +11,11 @@
 namespace {
 
 using namespace orvel;
+using orvel::testing::expectValue;
 using orvel::testing::headerLine;
-using orvel::testing::record;
 using orvel::testing::RecordFields;
-using orvel::testing::TemporaryReferenceFile;
+using orvel::testing::recordLine;
+using orvel::testing::TemporaryProgramDirectory;
 
 std::string cp(std::string_view utf8) {
     return utf8ToCp1252(utf8);
@@ -22,34 +24,32 @@ std::string cp(std::string_view utf8) {
 class SearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        file_.writeLines({
+        program_.writeLines({
             headerLine(cp("Révision 2026-12")),
-            record({cp("ÉPINAL"), "DFCF", "88-012", "Fort", "Fort de Bambois", "", "88000",
-                    cp("Épinal-Est 8808")}),
-            record({"EPINAY", "DMF", "93-120", "Moulin", "Moulin de la Briche", "", "93800",
-                    "Epinay 9312"}),
-            record({cp("CŒUVRES"), "DFCF", "02-001", cp("Château"), cp("Château de Cœuvres"), "",
-                    "02600", ""}),
+            recordLine({cp("ÉPINAL"), "DFCF", "88-012", "Fort", "Fort de Bambois", "", "88000",
+                        cp("Épinal-Est 8808")}),
+            recordLine({"EPINAY", "DMF", "93-120", "Moulin", "Moulin de la Briche", "", "93800",
+                        "Epinay 9312"}),
+            recordLine({cp("CŒUVRES"), "DFCF", "02-001", cp("Château"), cp("Château de Cœuvres"),
+                        "", "02600", ""}),
             "",
-            record({"BREST", "DFCF", "29-120", "Fort", "Portzic", "", "29200", "Brest 2905"}),
+            recordLine({"BREST", "DFCF", "29-120", "Fort", "Portzic", "", "29200", "Brest 2905"}),
             "   SHORT LINE",
         });
     }
 
     // The communes of the results, in the order returned.
     std::vector<std::string> communes(SearchCriterion criterion, std::string_view textUtf8) {
-        const Result<LineList> result = Cherche_Ref(criterion, cp(textUtf8), file_.path());
-        EXPECT_TRUE(result.ok());
+        const LineList found =
+            expectValue(Cherche_Ref(criterion, cp(textUtf8), program_.referenceFile()));
         std::vector<std::string> names;
-        if (result.ok()) {
-            for (std::size_t i = 0; i < result.value().size(); ++i) {
-                names.push_back(cp1252ToUtf8(trimBlanks(result.value()[i].substr(0, 28))));
-            }
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            names.push_back(cp1252ToUtf8(trimBlanks(found[i].substr(0, 28))));
         }
         return names;
     }
 
-    TemporaryReferenceFile file_;
+    TemporaryProgramDirectory program_;
 };
 
 using Names = std::vector<std::string>;
@@ -104,13 +104,13 @@ TEST_F(SearchTest, TrailingBlankOfTheTextCounts) {
 
 TEST_F(SearchTest, MissingFileIsAFailure) {
     const Result<LineList> result =
-        Cherche_Ref(SearchCriterion::Commune, "x", file_.directory() / "absent.prn");
+        Cherche_Ref(SearchCriterion::Commune, "x", program_.directory() / "absent.prn");
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().kind, ReadFailure::Kind::Missing);
 }
 
 TEST(SearchResultLine, RecordColumns4To82Then100To138) {
-    const std::string rec = record(
+    const std::string rec = recordLine(
         {"BREST", "DFCF", "29-120", "Fort", "Portzic", "OBSERVATION", "29200", "Brest 2905"});
     const std::string line = searchResultLine(rec);
     EXPECT_EQ(line.size(), 118U);
@@ -122,8 +122,8 @@ TEST(SearchResultLine, RecordColumns4To82Then100To138) {
 }
 
 TEST(SearchComparedValue, IsCutStrippedAndUpperCased) {
-    const std::string rec = record({cp("  saint-père"), "DFCF", " 1 ", "fort", cp("château"), "",
-                                    "35430", cp("Saint-Malo-Sud 3521")});
+    const std::string rec = recordLine({cp("  saint-père"), "DFCF", " 1 ", "fort", cp("château"),
+                                        "", "35430", cp("Saint-Malo-Sud 3521")});
     EXPECT_EQ(comparedValue(SearchCriterion::Commune, rec), cp("SAINT-PÈRE"));
     EXPECT_EQ(comparedValue(SearchCriterion::Reference, rec), "1");
     EXPECT_EQ(comparedValue(SearchCriterion::Activity, rec), cp("FORT CHÂTEAU"));

@@ -22,10 +22,12 @@
 
 using orvel::Affichage;
 using orvel::Main;
+using orvel::testing::headerLine;
 using orvel::testing::MessageCatcher;
 using orvel::testing::ModalWatcher;
-using orvel::testing::pad;
-using orvel::testing::Record;
+using orvel::testing::RecordFields;
+using orvel::testing::recordLine;
+using orvel::testing::TemporaryProgramDirectory;
 
 namespace {
 
@@ -34,19 +36,24 @@ const QString kNotCommuneMode =
     QStringLiteral("Vous devez etre en mode 'Affichage par nom de Commune'");
 
 // A header line of 40 characters: the revision is its columns 7 to 30.
-const std::string kHeader = "      R\xE9vision 2026-12 pour les essais 42";
+const std::string kHeader = headerLine("R\xE9vision 2026-12 pour les essais 42");
 
-const Record kBrest{"BREST",           "DFCF",       "29-001", "Fort",
-                    "Fort du Portzic", "01/05/2008", "29200",  "Brest-Centre 2905"};
-const Record kQuimper{"QUIMPER",         "DMF", "29-002", "Moulin",
-                      "Moulin du Stang", "",    "29000",  "Quimper-1 2910"};
-const Record kEpinal{"\xC9PINAL",       "DFCF", "88-001", "Fort",
-                     "Fort de Bambois", "",     "88000",  "\xC9pinal 8808"};
+const RecordFields kBrest{"BREST",           "DFCF",       "29-001", "Fort",
+                          "Fort du Portzic", "01/05/2008", "29200",  "Brest-Centre 2905"};
+const RecordFields kQuimper{"QUIMPER",         "DMF", "29-002", "Moulin",
+                            "Moulin du Stang", "",    "29000",  "Quimper-1 2910"};
+const RecordFields kEpinal{"\xC9PINAL",       "DFCF", "88-001", "Fort",
+                           "Fort de Bambois", "",     "88000",  "\xC9pinal 8808"};
 // A canton without a number, and no canton at all.
-const Record kAmboise{"AMBOISE", "DFCF",  "37-001", "Ch\xE2teau", "Ch\xE2teau d'Amboise",
-                      "",        "37400", "Amboise"};
-const Record kAngers{"ANGERS", "DFCF",  "49-001", "Ch\xE2teau", "Ch\xE2teau d'Angers",
-                     "",       "49000", ""};
+const RecordFields kAmboise{"AMBOISE", "DFCF",  "37-001", "Ch\xE2teau", "Ch\xE2teau d'Amboise",
+                            "",        "37400", "Amboise"};
+const RecordFields kAngers{"ANGERS", "DFCF",  "49-001", "Ch\xE2teau", "Ch\xE2teau d'Angers",
+                           "",       "49000", ""};
+
+// The text padded with blanks to the width, as a fixed column of a shown line.
+std::string pad(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
 
 // The file's bytes are Windows-1252; the letters used here are the same in Latin-1.
 QString text(const std::string& cp1252) {
@@ -144,10 +151,15 @@ private:
     void setDepartment(const char* department) {
         control<QLineEdit>(*window_, "Dpart")->setText(QString::fromLatin1(department));
     }
-    QString referenceFile() const { return program_->filePath("Liste_References.prn"); }
+    QString programDirectory() const {
+        return QString::fromStdString(program_->directory().string());
+    }
+    QString referenceFile() const {
+        return QString::fromStdString(program_->referenceFile().string());
+    }
 
     QTemporaryDir settings_;
-    std::unique_ptr<QTemporaryDir> program_;
+    std::unique_ptr<TemporaryProgramDirectory> program_;
     std::unique_ptr<Main> window_;
 };
 
@@ -157,10 +169,9 @@ void MainWindowTest::initTestCase() {
 }
 
 void MainWindowTest::init() {
-    program_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(program_->isValid());
-    QVERIFY(orvel::testing::writeReferenceFile(referenceFile(), kHeader,
-                                               {kBrest, kQuimper, kEpinal, kAmboise, kAngers}));
+    program_ = std::make_unique<TemporaryProgramDirectory>();
+    program_->writeLines({kHeader, recordLine(kBrest), recordLine(kQuimper), recordLine(kEpinal),
+                          recordLine(kAmboise), recordLine(kAngers)});
     window_ = openWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
@@ -171,7 +182,7 @@ void MainWindowTest::cleanup() {
 }
 
 std::unique_ptr<Main> MainWindowTest::openWindow() {
-    auto window = std::make_unique<Main>(program_->path().toStdString());
+    auto window = std::make_unique<Main>(program_->directory());
     window->show();
     return window;
 }
@@ -252,7 +263,7 @@ void MainWindowTest::writesTheProgramDirectoryIntoTheSettings() {
         settings.beginGroup(QStringLiteral("Setup "));
         return settings.value(QStringLiteral("Chemin Repertoire")).toString();
     };
-    QCOMPARE(storedDirectory(), program_->path());
+    QCOMPARE(storedDirectory(), programDirectory());
 
     // Each load writes it again.
     window_.reset();
@@ -262,7 +273,7 @@ void MainWindowTest::writesTheProgramDirectoryIntoTheSettings() {
     }
     QCOMPARE(storedDirectory(), QStringLiteral("/ailleurs"));
     window_ = openWindow();
-    QCOMPARE(storedDirectory(), program_->path());
+    QCOMPARE(storedDirectory(), programDirectory());
 }
 
 void MainWindowTest::enterInDepartmentMovesToCommuneButtonWhichEnterPresses() {

@@ -1,7 +1,7 @@
-#include "app/qt_text.h"
 #include "listing/listing.h"
 #include "listing/page_printer.h"
 #include "listing/qt_printer.h"
+#include "reference_file_builder.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -10,26 +10,23 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fstream>
+#include <string>
+#include <vector>
 
 namespace orvel {
 namespace {
+
+using testing::headerLine;
+using testing::recordLine;
+using testing::TemporaryProgramDirectory;
 
 constexpr int kRecordCount = 250; // a page of 8-point lines holds fewer than a hundred
 
 // A DFCF record of department 29 whose commune, reference and observation carry its number.
 std::string recordNumbered(int number) {
-    const QString n = QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
-    const QString line = QStringLiteral("   %1 %2 %3 %4 %5 %6 %7 %8")
-                             .arg(QStringLiteral("COMMUNE%1").arg(n), -28)
-                             .arg(QStringLiteral("DFCF"), -5)
-                             .arg(QStringLiteral("29-%1").arg(n), -6)
-                             .arg(QStringLiteral("Fort"), -7)
-                             .arg(QStringLiteral("Fort numéro %1").arg(n), -28)
-                             .arg(QStringLiteral("OBS%1").arg(n), -16)
-                             .arg(QStringLiteral("29200"), -6)
-                             .arg(QStringLiteral("Brest-Centre 2905"), -32);
-    return toCp1252(line) + "\r\n";
+    const std::string n = QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')).toStdString();
+    return recordLine({"COMMUNE" + n, "DFCF", "29-" + n, "Fort", "Fort num\xE9ro " + n, "OBS" + n,
+                       "29200", "Brest-Centre 2905"});
 }
 
 QString runTool(const QString& tool, const QStringList& arguments) {
@@ -56,22 +53,17 @@ void PrintToPdfTest::longListingRunsOverSeveralPagesUnderOneHeader() {
         QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
         QSKIP("pdftotext or pdfinfo (poppler-utils) is not installed");
     }
-    QTemporaryDir directory;
-    QVERIFY(directory.isValid());
-    const std::filesystem::path referenceFile =
-        directory.filePath(QStringLiteral("Liste_References.prn")).toStdString();
-    {
-        std::ofstream out(referenceFile, std::ios::binary);
-        out << "      R\xE9vision de test\r\n";
-        for (int number = kRecordCount; number >= 1; --number) {
-            out << recordNumbered(number);
-        }
+    std::vector<std::string> lines{headerLine("R\xE9vision de test")};
+    for (int number = kRecordCount; number >= 1; --number) {
+        lines.push_back(recordNumbered(number));
     }
+    const TemporaryProgramDirectory directory;
+    const auto referenceFile = directory.writeLines(lines);
     const auto listing = buildListing(ListingOrder::Commune, referenceFile, "DFCF", "29");
     QVERIFY(listing.ok());
     QCOMPARE(listing.value().lines.size(), std::size_t{kRecordCount});
 
-    const QString pdf = directory.filePath(QStringLiteral("page.pdf"));
+    const QString pdf = QString::fromStdString((directory.directory() / "page.pdf").string());
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);

@@ -1,5 +1,6 @@
 #include "app/qt_text.h"
 #include "data/read_failure.h"
+#include "reference_file_builder.h"
 #include "search/search_window.h"
 #include "tests/gui/message_catcher.h"
 
@@ -15,12 +16,16 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <string>
+#include <vector>
 
 using orvel::Rechercher;
+using orvel::testing::headerLine;
 using orvel::testing::MessageCatcher;
+using orvel::testing::recordLine;
+using orvel::testing::TemporaryProgramDirectory;
 
 namespace {
 
@@ -34,29 +39,10 @@ struct Reference {
     QString canton;
 };
 
-QString column(const QString& text, int width) {
-    return text.leftJustified(width, QLatin1Char(' '), true);
-}
-
-// A record of the reference file: 138 characters in fixed columns, each field followed by one
-// blank; columns 1 to 3 are blank and the observation is empty.
-QString recordOf(const Reference& reference) {
-    const QChar gap(QLatin1Char(' '));
-    return QString(3, gap) + column(reference.commune, 28) + gap + column(reference.diploma, 5) +
-           gap + column(reference.number, 6) + gap + column(reference.type, 7) + gap +
-           column(reference.name, 28) + gap + column(QString(), 16) + gap +
-           column(reference.postalCode, 6) + gap + column(reference.canton, 32);
-}
-
-// What the result list shows of a record: its characters 4 to 82, then 100 to 138.
-QString resultLineOf(const Reference& reference) {
-    const QString record = recordOf(reference);
-    return record.mid(3, 79) + record.mid(99, 39);
-}
-
-// Windows-1252 for the characters of these records: Latin-1 plus the ligatures Œ and œ.
-QByteArray windows1252(const QString& text) {
-    QByteArray bytes;
+// Windows-1252 for the characters of these records: Latin-1 plus the ligatures Œ and œ. The test
+// encodes them itself so as not to rely on the program's own conversion.
+std::string windows1252(const QString& text) {
+    std::string bytes;
     for (const QChar character : text) {
         if (character == QChar(0x0152)) {
             bytes += '\x8C';
@@ -70,7 +56,27 @@ QByteArray windows1252(const QString& text) {
     return bytes;
 }
 
-const QString kHeaderLine = QStringLiteral("      Révision 2026-12 (essai)");
+// The inverse, for the characters the windows show of these records.
+QString fromWindows1252(const std::string& bytes) {
+    QString text = QString::fromLatin1(bytes);
+    text.replace(QChar(0x8C), QChar(0x0152));
+    text.replace(QChar(0x9C), QChar(0x0153));
+    return text;
+}
+
+// A record of the reference file; the observation is empty.
+std::string recordOf(const Reference& reference) {
+    return recordLine({windows1252(reference.commune), windows1252(reference.diploma),
+                       windows1252(reference.number), windows1252(reference.type),
+                       windows1252(reference.name), "", windows1252(reference.postalCode),
+                       windows1252(reference.canton)});
+}
+
+// What the result list shows of a record: its characters 4 to 82, then 100 to 138.
+QString resultLineOf(const Reference& reference) {
+    const std::string record = recordOf(reference);
+    return fromWindows1252(record.substr(3, 79) + record.substr(99, 39));
+}
 
 const Reference kEpinalAccented{"ÉPINAL",          "DFCF",  "88-001",         "Fort",
                                 "Fort de Bambois", "88000", "Épinal-Est 8808"};
@@ -99,14 +105,14 @@ const std::vector<Reference> kReferences{kEpinalAccented, kBrest,        kEpinal
 
 const QString kNothingFound = QStringLiteral("Pas de référence trouvée");
 
-void writeReferenceFile(const QString& path) {
-    QByteArray contents = windows1252(kHeaderLine) + "\r\n";
+// The header line, then the records in file order.
+std::vector<std::string> referenceFileLines() {
+    std::vector<std::string> lines{
+        headerLine(windows1252(QStringLiteral("Révision 2026-12 (essai)")))};
     for (const Reference& reference : kReferences) {
-        contents += windows1252(recordOf(reference)) + "\r\n";
+        lines.push_back(recordOf(reference));
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(contents), contents.size());
+    return lines;
 }
 
 QStringList textsOf(const MessageCatcher& catcher) {
@@ -147,7 +153,7 @@ private:
     std::unique_ptr<Rechercher> openWindow(const QString& path);
     std::unique_ptr<Rechercher> openWindow() { return openWindow(referenceFile_); }
 
-    QTemporaryDir directory_;
+    TemporaryProgramDirectory program_;
     QString referenceFile_;
 };
 
@@ -229,9 +235,8 @@ std::unique_ptr<Rechercher> SearchWindowTest::openWindow(const QString& path) {
 }
 
 void SearchWindowTest::initTestCase() {
-    QVERIFY(directory_.isValid());
-    referenceFile_ = directory_.filePath(QStringLiteral("Liste_References.prn"));
-    writeReferenceFile(referenceFile_);
+    program_.writeLines(referenceFileLines());
+    referenceFile_ = QString::fromStdString(program_.referenceFile().string());
 }
 
 void SearchWindowTest::freshWindowShowsCommuneSelectedAndEverythingEmpty() {
@@ -547,8 +552,9 @@ void SearchWindowTest::enterInATabbedBoxSearchesBySelectedOption() {
 }
 
 void SearchWindowTest::unreadableFileIsReportedAndWindowKept() {
-    const QString path = directory_.filePath(QStringLiteral("copie/Liste_References.prn"));
-    QVERIFY(QDir(directory_.path()).mkpath(QStringLiteral("copie")));
+    const QDir programDirectory(QString::fromStdString(program_.directory().string()));
+    const QString path = programDirectory.filePath(QStringLiteral("copie/Liste_References.prn"));
+    QVERIFY(programDirectory.mkpath(QStringLiteral("copie")));
     QVERIFY(QFile::copy(referenceFile_, path));
     const QString missing = orvel::fromUtf8(orvel::failureMessage(
         {orvel::ReadFailure::Kind::Missing, std::filesystem::path(path.toStdString())}));
