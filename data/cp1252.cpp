@@ -59,8 +59,6 @@ constexpr std::array<unsigned char, 256> makeUpperTable() {
     return table;
 }
 
-constexpr std::array<unsigned char, 256> kUpper = makeUpperTable();
-
 } // namespace
 
 char32_t cp1252ToUnicode(unsigned char byte) {
@@ -138,8 +136,6 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
-unsigned char cp1252ToUpper(unsigned char byte) {
-    return kUpper[byte];
-}
+const std::array<unsigned char, 256> kCp1252Upper = makeUpperTable();
 
 } // namespace orvel

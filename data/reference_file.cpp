@@ -42,10 +42,7 @@ LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
     // Our own buffer is large; a second one inside the C library would only copy twice.
     std::setvbuf(file, nullptr, _IONBF, 0);
     file_ = file;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    buffer_.resize(error ? kLargestBuffer
-                         : static_cast<std::size_t>(std::clamp<std::uintmax_t>(
-                               size + 1, kSmallestBuffer, kLargestBuffer)));
+    buffer_.resize(std::clamp(fileSizeHint(path) + 1, kSmallestBuffer, kLargestBuffer));
     carried_.reserve(kRecordLength);
 }
 
@@ -76,6 +73,12 @@ bool LineReader::refill() {
         return false;
     }
     return true;
+}
+
+std::size_t fileSizeHint(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return error ? 0 : static_cast<std::size_t>(size);
 }
 
 const char* LineReader::findTerminator() {

@@ -52,6 +52,10 @@ private:
     std::vector<char> carried_;
 };
 
+// The size of the file in bytes, or 0 when it cannot be known: a hint for the room that the
+// lines of a listing or a search may take.
+std::size_t fileSizeHint(const std::filesystem::path& path);
+
 // Calls onLine for every line of the file; returns the failure, if any.
 template <class OnLine>
 std::optional<ReadFailure> forEachLine(const std::filesystem::path& path, OnLine&& onLine) {

@@ -24,6 +24,13 @@ public:
         spans_.push_back(Span{offset, bytes_.size() - offset});
     }
 
+    // Room for lines of that many bytes in all, up to one line per average record. Memory that
+    // is reserved and never written costs nothing, and growing by copies would.
+    void reserve(std::size_t bytes, std::size_t lines) {
+        bytes_.reserve(bytes);
+        spans_.reserve(lines);
+    }
+
     [[nodiscard]] std::size_t size() const { return spans_.size(); }
     [[nodiscard]] bool empty() const { return spans_.empty(); }
 

@@ -39,6 +39,8 @@ struct Options {
 // Large writes in one buffer: a listing of 40,000 lines is one fwrite, not 40,000.
 class Output {
 public:
+    static constexpr std::size_t kFlushSize = std::size_t{256} * 1024;
+
     ~Output() { flush(); }
     Output() = default;
     Output(const Output&) = delete;
@@ -61,7 +63,7 @@ public:
 
 private:
     void flushWhenFull() {
-        if (buffer_.size() > (1U << 20U)) {
+        if (buffer_.size() > kFlushSize) {
             flush();
         }
     }
