@@ -13,7 +13,7 @@ class Affichage : public QDialog {
 public:
     // communeLine: a line of the commune listing, Windows-1252; a short line leaves the boxes
     // past its end empty.
-    Affichage(std::string_view communeLine, QWidget* parent = nullptr);
+    explicit Affichage(std::string_view communeLine, QWidget* parent = nullptr);
 };
 
 } // namespace orvel
