@@ -1,0 +1,39 @@
+#include "bench/summary_reporter.h"
+
+namespace orvel::bench {
+
+void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) {
+            continue;
+        }
+        // The registered name, without the "/real_time" that UseRealTime() appends.
+        const std::string& name = run.run_name.function_name;
+        if (milliseconds_.count(name) == 0) {
+            names_.push_back(name);
+        }
+        milliseconds_[name] =
+            1000.0 * run.real_accumulated_time / static_cast<double>(run.iterations);
+        for (const auto& [counterName, value] : run.counters) {
+            counters_[name][counterName] = value.value;
+        }
+    }
+}
+
+std::optional<double> SummaryReporter::milliseconds(const std::string& name) const {
+    const auto found = milliseconds_.find(name);
+    return found == milliseconds_.end() ? std::nullopt : std::optional<double>(found->second);
+}
+
+std::optional<double> SummaryReporter::counter(const std::string& name,
+                                               const std::string& counterName) const {
+    const auto found = counters_.find(name);
+    if (found == counters_.end()) {
+        return std::nullopt;
+    }
+    const auto value = found->second.find(counterName);
+    return value == found->second.end() ? std::nullopt : std::optional<double>(value->second);
+}
+
+} // namespace orvel::bench
