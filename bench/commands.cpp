@@ -1,7 +1,9 @@
 #include "bench/commands.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace orvel::bench {
@@ -40,6 +42,17 @@ function trim(s) { gsub(/^ +| +$/, "", s); return s }
 // orvel-query, grep and sort all exit 0 or 1 for a result, 2 or more for a failure.
 constexpr int kFailureStatus = 2;
 
+double seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
+// User and system time of the children that have ended and been waited for.
+double childrenCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 } // namespace
 
 std::string awkSortListing(const std::filesystem::path& file, std::string_view diploma,
@@ -66,12 +79,15 @@ std::string querySearch(const std::filesystem::path& tool, const std::filesystem
            std::to_string(criterion) + " " + shellQuoted(text) + " > /dev/null 2>&1";
 }
 
-int runCommand(const std::string& commandLine) {
+CommandCost runCommand(const std::string& commandLine) {
+    const double cpuBefore = childrenCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
     const int status = std::system(commandLine.c_str());
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) >= kFailureStatus) {
         throw std::runtime_error("command failed: " + commandLine);
     }
-    return WEXITSTATUS(status);
+    return CommandCost{wall.count(), childrenCpuSeconds() - cpuBefore};
 }
 
 } // namespace orvel::bench

@@ -22,8 +22,15 @@ std::string queryListing(const std::filesystem::path& tool, const std::filesyste
 std::string querySearch(const std::filesystem::path& tool, const std::filesystem::path& file,
                         int criterion, std::string_view text);
 
-// Runs a command line through the shell and returns its exit status: 0, or 1 when nothing is
-// found. Throws when the command cannot run, is killed or fails (status 2 or more).
-int runCommand(const std::string& commandLine);
+// What a command cost: the time on the clock, and the processor time of the shell and of every
+// process it started (user and system), which a machine shared with other work does not inflate.
+struct CommandCost {
+    double wallSeconds;
+    double cpuSeconds;
+};
+
+// Runs a command line through the shell and waits for it. Exit status 0 and 1 (nothing found)
+// are results; throws when the command cannot run, is killed or fails (status 2 or more).
+CommandCost runCommand(const std::string& commandLine);
 
 } // namespace orvel::bench

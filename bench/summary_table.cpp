@@ -31,12 +31,14 @@ void printRatio(const char* what, std::optional<double> value, const char* targe
 
 void printTimes(const SummaryReporter& reporter, const std::string& file) {
     const auto floor = reporter.milliseconds(file + "/floor_plain_read");
-    std::printf("\n%-60s %10s %10s\n", (file + " file").c_str(), "ms", "x floor");
+    std::printf("\n%-60s %10s %10s %10s\n", (file + " file").c_str(), "CPU ms", "x floor",
+                "wall ms");
     for (const std::string& name : reporter.names()) {
         if (name.rfind(file + "/", 0) == 0) {
             const auto time = reporter.milliseconds(name);
-            std::printf("  %-58s %10.2f %10s\n", name.substr(file.size() + 1).c_str(), *time,
-                        shown(ratio(time, floor)).c_str());
+            std::printf("  %-58s %10.2f %10s %10.2f\n", name.substr(file.size() + 1).c_str(), *time,
+                        shown(ratio(time, floor)).c_str(),
+                        reporter.wallMilliseconds(name).value_or(0));
         }
     }
 }
@@ -54,7 +56,7 @@ void printSummary(const SummaryReporter& reporter) {
         ratio(ms("sample/process/orvel_query_search/1/e"), ms("sample/process/grep/e"));
     const auto scale = ratio(ms("10x/" + kFullListing), ms("sample/" + kFullListing));
 
-    std::printf("\nRatios (our time over theirs)\n");
+    std::printf("\nRatios of processor times (ours over theirs; processes: shell and children)\n");
     for (const std::string file : {"sample", "10x"}) {
         const std::string p = file + "/";
         std::printf(" %s file\n", file.c_str());
