@@ -11,6 +11,8 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace orvel::bench {
@@ -47,6 +49,20 @@ std::size_t countLinesPlainly(const std::filesystem::path& file) {
         }
     }
     return lines;
+}
+
+void touchFreshMemory(std::size_t bytes) {
+    void* const mapping =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED) {
+        throw std::runtime_error("cannot map fresh memory");
+    }
+    auto* const pages = static_cast<volatile char*>(mapping);
+    const auto pageSize = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    for (std::size_t offset = 0; offset < bytes; offset += pageSize) {
+        pages[offset] = 1;
+    }
+    munmap(mapping, bytes);
 }
 
 std::size_t naiveCommuneListing(const std::filesystem::path& file) {

@@ -63,6 +63,12 @@ void registerFile(const std::string& label, const std::filesystem::path& file) {
             benchmark::DoNotOptimize(countLinesPlainly(file));
         }
     });
+    const std::size_t fileBytes = std::filesystem::file_size(file);
+    add("fresh_memory_of_file_size", [fileBytes](benchmark::State& state) {
+        for (auto _ : state) {
+            touchFreshMemory(fileBytes);
+        }
+    });
     for (const auto& [order, orderName] : kOrders) {
         for (const Selection selection : kSelections) {
             add("listing/" + std::string(orderName) + "/" + selectionName(selection),

@@ -1,6 +1,12 @@
 #include "bench/summary_reporter.h"
 
+#include <unistd.h>
+
 namespace orvel::bench {
+
+// Colours only on a terminal: bench/run's output is read as plain text.
+SummaryReporter::SummaryReporter()
+    : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_Defaults : OO_Tabular) {}
 
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);

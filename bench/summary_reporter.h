@@ -14,6 +14,7 @@ namespace orvel::bench {
 // processes as that time, and the time on the clock as its counter wall_ms.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    SummaryReporter();
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // The benchmarks that ran, in their order.
