@@ -57,7 +57,7 @@ export const SEA_ISLANDS = [
     ["Ile de Sein", "Île-de-Sein", "29"], ["Ile de Batz", "Île-de-Batz", "29"],
     ["Archipel des Glénan", "Fouesnant", "29"], ["Ile Callot", "Carantec", "29"],
     ["Ile Vierge", "Plouguerneau", "29"], ["Ile Tristan", "Douarnenez", "29"], ["Ile de Groix", "Groix", "56"],
-    ["Belle-Ile-en-Mer", "Le Palais", "56"], ["Ile d’Houat", "Houat", "56"], ["Ile d’Hœdic", "Hœdic", "56"],
+    ["Belle-Ile-en-Mer", "Le Palais", "56"], ["Ile d’Houat", "Île-d'Houat", "56"], ["Ile d’Hœdic", "Hœdic", "56"],
     ["Ile aux Moines", "Île-aux-Moines", "56"], ["Ile d’Arz", "Île-d'Arz", "56"],
     ["Ile de Bréhat", "Île-de-Bréhat", "22"], ["Les Sept-Iles", "Perros-Guirec", "22"],
     ["Ile Verdelet", "Pléneuf-Val-André", "22"], ["Ile d’Yeu", "L'Île-d'Yeu", "85"],
@@ -77,7 +77,7 @@ export const SEA_ISLANDS = [
 export const SAMBRE_COMMUNES = [
     "Maubeuge", "Hautmont", "Feignies", "Boussois", "Jeumont", "Recquignies", "Assevent",
     "Marpent", "Louvroil", "Ferrière-la-Grande", "Rousies", "Colleret", "Aulnoye-Aymeries",
-    "Berlaimont", "Landrecies", "Elesmes", "Bettignies", "Gognies-Chaussée", "Cerfontaine",
+    "Berlaimont", "Landrecies", "Élesmes", "Bettignies", "Gognies-Chaussée", "Cerfontaine",
 ];
 export const SAMBRE_WORKS = ["Fort", "Ouvrage", "Redoute", "Batterie", "Bastion", "Casemate"];
 

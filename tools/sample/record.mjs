@@ -1,5 +1,10 @@
 // The fixed-width line of one reference record, 138 characters, and the header line.
 
+// The placeholders that the listings test for.
+export const NO_COMMUNE = "-----";
+export const NO_POSTAL_CODE = "-----";
+export const NO_REFERENCE = "      ";
+
 // Cut to the width, then padded with blanks.
 export function fit(text, width) {
     const characters = [...text].slice(0, width);
