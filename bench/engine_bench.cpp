@@ -85,9 +85,9 @@ void registerFile(const std::string& label, const std::filesystem::path& file) {
                 });
         }
     }
-    for (const auto& [criterion, text] : kSearches) {
-        add("search/" + std::to_string(static_cast<int>(criterion)) + "/" + std::string(text),
-            [file, criterion = criterion, text = utf8ToCp1252(text)](benchmark::State& state) {
+    const auto addSearch = [&](SearchCriterion criterion, std::string_view textUtf8) {
+        add("search/" + std::to_string(static_cast<int>(criterion)) + "/" + std::string(textUtf8),
+            [file, criterion, text = utf8ToCp1252(textUtf8)](benchmark::State& state) {
                 for (auto _ : state) {
                     auto found = Cherche_Ref(criterion, text, file);
                     if (!found.ok()) {
@@ -97,19 +97,12 @@ void registerFile(const std::string& label, const std::filesystem::path& file) {
                     benchmark::DoNotOptimize(found.value().size());
                 }
             });
+    };
+    for (const auto& [criterion, text] : kSearches) {
+        addSearch(criterion, text);
     }
     // The process comparison's search, in process: what the engine costs without the tool.
-    add("search/1/" + std::string(kProcessSearchText),
-        [file, text = std::string(kProcessSearchText)](benchmark::State& state) {
-            for (auto _ : state) {
-                auto found = Cherche_Ref(SearchCriterion::Commune, text, file);
-                if (!found.ok()) {
-                    state.SkipWithError("the reference file cannot be read");
-                    return;
-                }
-                benchmark::DoNotOptimize(found.value().size());
-            }
-        });
+    addSearch(SearchCriterion::Commune, kProcessSearchText);
     add("naive_multiset/commune/" + selectionName(kEverything), [file](benchmark::State& state) {
         for (auto _ : state) {
             benchmark::DoNotOptimize(naiveCommuneListing(file));
