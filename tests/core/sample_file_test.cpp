@@ -118,6 +118,10 @@ TEST(SampleFile, RecordsKeepTheirFieldsInTheirColumns) {
         ASSERT_TRUE(diplomaFullName(diplomaCode(line)).has_value());
         const CantonSplit canton = splitCanton(line, NumberCut::NumberOnly);
         ASSERT_LE(canton.name.size(), 27U);
+        if (canton.kind == CantonSplit::Kind::Numbered) {
+            ASSERT_TRUE(std::all_of(canton.number.begin(), canton.number.end(),
+                                    [](char c) { return c >= '0' && c <= '9'; }));
+        }
         ++checked;
     }
     EXPECT_GT(checked, 39000U);

@@ -1,9 +1,10 @@
 // Believable cantons: in each department the most populous communes are the seats and give their
 // names; a large town is split into numbered cantons (Brest-1, Brest-2...); every other commune
-// belongs to a seat of its own arrondissement. Canton numbers are the department and a two-digit
-// index, as in "2905".
+// belongs to a seat of its own arrondissement. Canton numbers are four digits, the department and
+// a two-digit index, as in "2905"; Corsica's two departments share 20, 2B counting from 51.
 
 const COMMUNES_PER_CANTON = 17;
+const NUMBER_PREFIX = new Map([["2A", ["20", 0]], ["2B", ["20", 50]]]);
 const INHABITANTS_PER_TOWN_CANTON = 35000;
 export const CANTON_NAME_WIDTH = 27;
 
@@ -41,8 +42,9 @@ export function buildCantons(communes) {
             .sort((a, b) => (b.population ?? 0) - (a.population ?? 0) || a.code.localeCompare(b.code))
             .slice(0, seatCount);
         const names = [...new Set(seats.flatMap(seatNames))].sort();
+        const [prefix, offset] = NUMBER_PREFIX.get(department) ?? [department, 0];
         const numbers = new Map(
-            names.map((name, index) => [name, department + String((index % 99) + 1).padStart(2, "0")]),
+            names.map((name, index) => [name, prefix + String(((offset + index) % 99) + 1).padStart(2, "0")]),
         );
         const cantonsOf = (seat) => seatNames(seat).map((name) => ({ name, number: numbers.get(name) }));
 
