@@ -77,13 +77,12 @@ std::string recommendations() {
 }
 
 std::string aboutText(std::string_view versionLogiciel) {
-    return joinLines({concat("    Orvel_Reference révision ", versionLogiciel), "",
-                      " Compilation des références Tornim",
-                      concat("         e-mail : ", kCompilerMail),
-                      concat("Site : ", kCompilerSite), "", "          Programmation Pelkar",
-                      concat("           e-mail : ", kAuthorMail),
-                      concat("        Site : ", kAuthorSite),
-                      concat("                 Skype : ", kAuthorSkype)});
+    return joinLines(
+        {concat("    Orvel_Reference révision ", versionLogiciel), "",
+         " Compilation des références Tornim", concat("         e-mail : ", kCompilerMail),
+         concat("Site : ", kCompilerSite), "", "          Programmation Pelkar",
+         concat("           e-mail : ", kAuthorMail), concat("        Site : ", kAuthorSite),
+         concat("                 Skype : ", kAuthorSkype)});
 }
 
 } // namespace orvel

@@ -1,13 +1,192 @@
 #include "app/main_window.h"
 
+#include "app/busy_pointer.h"
+#include "app/event_hooks.h"
+#include "app/help_viewer.h"
 #include "app/information_texts.h"
 #include "app/qt_text.h"
+#include "app/window_style.h"
+#include "data/catalogue.h"
+#include "data/program_directory.h"
+#include "data/reference_file.h"
+#include "listing/detail_window.h"
+#include "listing/line_list_model.h"
+#include "listing/print_command.h"
+#include "search/search_window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSettings>
 
 namespace orvel {
 
 Main::Main(std::filesystem::path programDirectory, QWidget* parent)
-    : QMainWindow(parent), programDirectory_(std::move(programDirectory)) {
-    setWindowTitle(fromUtf8(mainWindowTitle(kVersionLogiciel)));
+    : QMainWindow(parent), programDirectory_(std::move(programDirectory)),
+      referenceFile_(programFile(programDirectory_, kReferenceFileName)) {
+    buildControls();
+    buildMenus();
+    setKeyboardOrder();
+    connectEvents();
+    setFixedSize(sizeHint());
+
+    centreOnScreen(this);
+    for (const Diploma& diploma : kDiplomaCatalogue) {
+        Type_Activite->addItem(fromUtf8(diploma.code));
+    }
+    Type_Activite->setCurrentIndex(0);
+    Type_Activite_Click();
+    Historique_Versions = fromUtf8(versionHistory());
+    Version_Logiciel = kVersionLogiciel;
+    setWindowTitle(fromUtf8(mainWindowTitle(Version_Logiciel)));
+    writeDirectorySetting();
+}
+
+void Main::connectEvents() {
+    connect(Type_Activite, &QComboBox::activated, this, &Main::Type_Activite_Click);
+    // Enter in the combo box would otherwise choose the entry that matches the typed text:
+    // typing changes no banner, only choosing from the list does.
+    onEnterKey(Type_Activite, [] {});
+    onEnterKey(Dpart, [this] { Aff_Commune->setFocus(); });
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        onEnterKey(button, [button] { button->click(); });
+    }
+    connect(Aff_Commune, &QPushButton::clicked, this, &Main::Aff_Comm);
+    connect(Aff_Reference, &QPushButton::clicked, this, &Main::Aff_Ref);
+    connect(Aff_Canton, &QPushButton::clicked, this, &Main::Aff_Cant);
+    connect(Aff_CP, &QPushButton::clicked, this, &Main::Aff_Code_Postal);
+    connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
+    connect(Imprimer, &QPushButton::clicked, this, &Main::Imprimer_Click);
+    onDoubleClick(List1->viewport(), [this](QPoint position) { List1_DblClick(position); });
+    onClick(Pelkar, [this] { Pelkar_Click(); });
+    onClick(Tornim, [this] { Tornim_Click(); });
+}
+
+void Main::writeDirectorySetting() const {
+    // Nothing reads the setting back, so a store that cannot be written changes nothing.
+    QSettings settings(QStringLiteral("Reference"), QStringLiteral("Reference"));
+    settings.beginGroup(QStringLiteral("Setup "));
+    settings.setValue(QStringLiteral("Chemin Repertoire"),
+                      QDir::cleanPath(QString::fromStdString(programDirectory_.string())));
+    settings.endGroup();
+    settings.sync();
+}
+
+void Main::Type_Activite_Click() {
+    const QString code = Type_Activite->currentText();
+    Nom_Ref->setText(code);
+    if (const auto fullName = diplomaFullName(code.toStdString())) {
+        Label5->setText(fromUtf8(*fullName));
+    }
+}
+
+void Main::Aff_Comm() {
+    showListing(ListingOrder::Commune);
+}
+void Main::Aff_Ref() {
+    showListing(ListingOrder::Reference);
+}
+void Main::Aff_Cant() {
+    showListing(ListingOrder::Canton);
+}
+void Main::Aff_Code_Postal() {
+    showListing(ListingOrder::PostalCode);
+}
+
+void Main::showListing(ListingOrder order) {
+    std::optional<QString> notice;
+    {
+        const BusyPointer busy;
+        notice = fillList(order);
+    }
+    if (notice) {
+        showMessage(this, *notice);
+    }
+}
+
+// The file is read before anything on screen changes, so that a file that cannot be read
+// leaves the window as it was before the click. Returns the message to show afterwards.
+std::optional<QString> Main::fillList(ListingOrder order) {
+    const QString diploma = Type_Activite->currentText();
+    Result<Listing> read =
+        buildListing(order, referenceFile_, toCp1252(diploma), toCp1252(Dpart->text()));
+    if (!read.ok()) {
+        return fromUtf8(failureMessage(read.failure()));
+    }
+    Listing& listing = read.value();
+    Imprimer->setEnabled(true);
+    const ListingCaptions captions = captionsOf(order);
+    Label2->setText(fromUtf8(captions.heading));
+    Label6->setText(fromUtf8(captions.orderCaption));
+    Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));
+    const bool nothingListed = listing.listedCount == 0;
+    List1Lines->setLines(std::move(listing.lines));
+    Mode_Affichage = modeRecordedBy(order);
+    if (nothingListed) {
+        return fromUtf8(noMatchMessage(diploma.toStdString()));
+    }
+    return std::nullopt;
+}
+
+void Main::List1_DblClick(QPoint position) {
+    if (Mode_Affichage != ListingMode::Commune) {
+        showMessage(this, QStringLiteral("Vous devez etre en mode 'Affichage par nom de Commune'"));
+        return;
+    }
+    const QModelIndex line = List1->indexAt(position);
+    if (!line.isValid()) {
+        return;
+    }
+    Affichage detail(List1Lines->lines()[static_cast<std::size_t>(line.row())], this);
+    detail.exec();
+}
+
+void Main::Command1_Click() {
+    Rechercher search(referenceFile_, this);
+    search.exec();
+}
+
+void Main::Imprimer_Click() {
+    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(), List1Lines->lines());
+}
+
+void Main::Mnu_BdD_Click() {
+    const Result<std::string> checked = revision_.check(referenceFile_);
+    showMessage(this, fromUtf8(checked.ok() ? checked.value() : failureMessage(checked.failure())));
+}
+
+void Main::Mnu_Quitter_Click() {
+    close();
+    QCoreApplication::quit();
+}
+
+void Main::Mnu_Aide_Click() {
+    showMessage(this, fromUtf8(recommendations()));
+}
+
+void Main::Mnu_Historique_Click() {
+    showMessage(this, Historique_Versions);
+}
+
+void Main::Mnu_Notice_Click() {
+    showHelp(this, programFile(programDirectory_, "Orvel_Reference.hlp"), HelpCommand::Contents);
+}
+
+void Main::Mnu_A_Propos_Click() {
+    showMessage(this, fromUtf8(aboutText(Version_Logiciel)));
+}
+
+void Main::Pelkar_Click() {
+    showMessage(this, fromUtf8(authorCredits()));
+}
+
+void Main::Tornim_Click() {
+    showMessage(this, fromUtf8(compilerCredits()));
 }
 
 } // namespace orvel

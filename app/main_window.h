@@ -1,12 +1,25 @@
 #pragma once
 
-#include <QMainWindow>
+#include "data/revision.h"
+#include "listing/listing.h"
 
+#include <QMainWindow>
 #include <filesystem>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
 
 namespace orvel {
 
-// Main: the program's one long-lived window.
+class LineListModel;
+
+// Main: the program's one long-lived window. Its controls carry their names as object names.
 class Main : public QMainWindow {
     Q_OBJECT
 
@@ -14,8 +27,65 @@ public:
     // programDirectory holds the reference file, the help and the legacy file.
     explicit Main(std::filesystem::path programDirectory, QWidget* parent = nullptr);
 
+private slots:
+    void Type_Activite_Click();
+    // The four listings, one per button; they share showListing and differ only in order.
+    void Aff_Comm();
+    void Aff_Ref();
+    void Aff_Cant();
+    void Aff_Code_Postal();
+    void Command1_Click(); // opens the search window
+    void Imprimer_Click(); // prints the displayed page
+    void Mnu_BdD_Click();
+    void Mnu_Quitter_Click();
+    void Mnu_Aide_Click();
+    void Mnu_Historique_Click();
+    void Mnu_Notice_Click(); // opens the help file
+    void Mnu_A_Propos_Click();
+    void Pelkar_Click();
+    void Tornim_Click();
+
 private:
+    // Built in main_window_layout.cpp.
+    void buildControls();
+    void buildMenus();
+    void setKeyboardOrder();
+
+    void connectEvents();
+    void writeDirectorySetting() const;
+
+    void showListing(ListingOrder order);
+    // Reads the file and, when it could, puts the listing on screen; returns the message to show
+    // once the busy pointer is gone.
+    std::optional<QString> fillList(ListingOrder order);
+
+    void List1_DblClick(QPoint position);
+
     std::filesystem::path programDirectory_;
+    std::filesystem::path referenceFile_;
+
+    std::string Version_Logiciel;
+    QString Historique_Versions;
+    ListingMode Mode_Affichage = ListingMode::None;
+    DatabaseRevision revision_;
+
+    QLabel* Pelkar = nullptr;
+    QLabel* Tornim = nullptr;
+    QLabel* Nom_Ref = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label2 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QListView* List1 = nullptr;
+    LineListModel* List1Lines = nullptr;
+    QComboBox* Type_Activite = nullptr;
+    QLineEdit* Dpart = nullptr;
+    QPushButton* Aff_Commune = nullptr;
+    QPushButton* Aff_Reference = nullptr;
+    QPushButton* Aff_Canton = nullptr;
+    QPushButton* Aff_CP = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Imprimer = nullptr;
 };
 
 } // namespace orvel

@@ -13,6 +13,8 @@ QString fromCp1252(std::string_view bytes) {
     return text;
 }
 
-std::string toCp1252(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+std::string toCp1252(const QString& text) {
+    return utf8ToCp1252(text.toStdString());
+}
 
 } // namespace orvel

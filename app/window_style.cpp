@@ -39,6 +39,7 @@ QFont listFont() {
     QFont font = fontOf({QStringLiteral("Lucida Console"), QStringLiteral("Liberation Mono"),
                          QStringLiteral("DejaVu Sans Mono")},
                         8.25);
+    font.setBold(false); // not the bold of the window around the list
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     return font;
@@ -54,8 +55,8 @@ QFont printFont(double points) {
 }
 
 void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() != nullptr ? window->screen()
-                                                        : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }

@@ -10,7 +10,9 @@ class QWidget;
 namespace orvel {
 
 // The windows are laid out in twips: 15 twips make one pixel at 96 dots per inch.
-constexpr int twips(int value) { return value / 15; }
+constexpr int twips(int value) {
+    return value / 15;
+}
 inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
@@ -22,8 +24,8 @@ void setPaleYellow(QWidget* widget);
 // The window fonts. Windows fonts are absent here: each asks for its family first, then for
 // metric-compatible ones.
 QFont sansSerifFont(double points, bool bold = false, bool underline = false); // MS Sans Serif
-QFont listFont();                                          // Lucida Console 8.25 pt
-QFont printFont(double points);                            // Courier New
+QFont listFont();               // Lucida Console 8.25 pt
+QFont printFont(double points); // Courier New
 
 // Keeps the window's size and puts it in the middle of its screen: each difference halved,
 // the fraction dropped; a window larger than the screen gets a negative position.

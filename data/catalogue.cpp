@@ -1,5 +1,7 @@
 #include "data/catalogue.h"
 
+#include <algorithm>
+
 namespace orvel {
 
 const std::array<Diploma, 11> kDiplomaCatalogue = {{
@@ -17,12 +19,13 @@ const std::array<Diploma, 11> kDiplomaCatalogue = {{
 }};
 
 std::optional<std::string_view> diplomaFullName(std::string_view code) {
-    for (const Diploma& diploma : kDiplomaCatalogue) {
-        if (diploma.code == code) {
-            return diploma.fullName;
-        }
+    const auto found =
+        std::find_if(kDiplomaCatalogue.begin(), kDiplomaCatalogue.end(),
+                     [code](const Diploma& diploma) { return diploma.code == code; });
+    if (found == kDiplomaCatalogue.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return found->fullName;
 }
 
 } // namespace orvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,18 @@ namespace orvel {
 char32_t cp1252ToUnicode(unsigned char byte);
 
 std::string cp1252ToUtf8(std::string_view bytes);
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
 
 // Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// The capital of every byte; the search upper-cases every line it reads, so the lookup is inline.
+extern const std::array<unsigned char, 256> kCp1252Upper;
+
 // The capital of a small letter, accented or not (é→É, œ→Œ, ÿ→Ÿ, š→Š); every other byte, ß and
 // µ included, is returned unchanged.
-unsigned char cp1252ToUpper(unsigned char byte);
+inline unsigned char cp1252ToUpper(unsigned char byte) {
+    return kCp1252Upper[byte];
+}
 
 } // namespace orvel

@@ -21,8 +21,12 @@ std::string failureMessage(const ReadFailure& failure);
 // The value of an operation on the reference file, or the reason it could not be read.
 template <class T> class Result {
 public:
-    Result(T value) : state_(std::move(value)) {}
-    Result(ReadFailure failure) : state_(std::move(failure)) {}
+    // Implicit on purpose, so that an operation returns its value or its failure alike.
+    // cppcheck-suppress noExplicitConstructor
+    Result(T value) : state_(std::move(value)) {} // NOLINT(google-explicit-constructor)
+    // cppcheck-suppress noExplicitConstructor
+    Result(ReadFailure failure)
+        : state_(std::move(failure)) {} // NOLINT(google-explicit-constructor)
 
     [[nodiscard]] bool ok() const { return state_.index() == 0; }
     [[nodiscard]] T& value() { return std::get<0>(state_); }

@@ -4,23 +4,6 @@
 
 namespace orvel {
 
-std::string_view fieldOf(std::string_view line, Field field) {
-    const std::size_t start = field.column - 1;
-    if (start >= line.size()) {
-        return {};
-    }
-    return line.substr(start, field.width);
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 CantonSplit splitCanton(std::string_view line, NumberCut cut) {
     const std::string_view canton = trimBlanks(fieldOf(line, fields::kCanton));
     CantonSplit split;

@@ -25,10 +25,21 @@ inline constexpr Field kDepartment{100, 2};
 
 // The characters of a line from the field's first column, for at most its width: empty where
 // the line ends before the field, the part that exists where it ends inside it.
-std::string_view fieldOf(std::string_view line, Field field);
+inline std::string_view fieldOf(std::string_view line, Field field) {
+    const std::size_t start = field.column - 1;
+    return start >= line.size() ? std::string_view() : line.substr(start, field.width);
+}
 
 // Blanks removed at both ends, and nowhere else.
-std::string_view trimBlanks(std::string_view text);
+inline std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 // Columns 33 to 37, trimmed.
 inline std::string_view diplomaCode(std::string_view line) {
@@ -43,8 +54,8 @@ inline std::string_view department(std::string_view line) {
 // The canton field split into its name and its 4-character number.
 struct CantonSplit {
     enum class Kind {
-        None,     // empty field: no canton at all
-        Numbered, // the field ends in a digit: name and number
+        None,      // empty field: no canton at all
+        Numbered,  // the field ends in a digit: name and number
         Unnumbered // a name without a trailing number
     };
     Kind kind = Kind::None;

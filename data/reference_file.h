@@ -35,7 +35,9 @@ public:
     bool next(std::string_view& line);
 
 private:
+    void fail(ReadFailure::Kind kind);
     bool refill();
+    const char* findTerminator();
 
     std::filesystem::path path_;
     std::FILE* file_ = nullptr;
@@ -45,8 +47,14 @@ private:
     std::size_t end_ = 0;
     bool endOfFile_ = false;
     bool skipLineFeed_ = false;
+    std::size_t lineFeed_ = 0; // where the next LF of the block is, or end_
+    bool lineFeedKnown_ = false;
     std::vector<char> carried_;
 };
+
+// The size of the file in bytes, or 0 when it cannot be known: a hint for the room that the
+// lines of a listing or a search may take.
+std::size_t fileSizeHint(const std::filesystem::path& path);
 
 // Calls onLine for every line of the file; returns the failure, if any.
 template <class OnLine>

@@ -27,8 +27,8 @@ enum Accent : std::uint8_t {
 
 struct Letter {
     unsigned char byte;
-    char base;          // the plain small letter it sorts with
-    char expansion;     // second letter of a ligature (œ → oe), or 0
+    char base;      // the plain small letter it sorts with
+    char expansion; // second letter of a ligature (œ → oe), or 0
     std::uint8_t accent;
 };
 
@@ -67,8 +67,12 @@ struct Tables {
     std::array<std::uint8_t, 256> accent{};
 };
 
-constexpr bool isAsciiLetter(int b) { return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'); }
-constexpr bool isDigit(int b) { return b >= '0' && b <= '9'; }
+constexpr bool isAsciiLetter(int b) {
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+}
+constexpr bool isDigit(int b) {
+    return b >= '0' && b <= '9';
+}
 
 constexpr Tables makeTables() {
     Tables t{};
@@ -87,8 +91,8 @@ constexpr Tables makeTables() {
             t.primary[b] = weight++;
         }
     }
-    t.primary[0xA0] = t.primary[' '];  // no-break space
-    t.primary[0xAD] = t.primary['-'];  // soft hyphen
+    t.primary[0xA0] = t.primary[' ']; // no-break space
+    t.primary[0xAD] = t.primary['-']; // soft hyphen
     for (int b = '0'; b <= '9'; ++b) {
         t.primary[b] = weight++;
     }
@@ -120,7 +124,7 @@ public:
     };
 
     explicit Weights(std::string_view text)
-        : next_(text.data()), end_(text.data() + text.size()) {}
+        : begin_(text.data()), next_(text.data()), end_(text.data() + text.size()) {}
 
     Weight next() {
         if (pending_ != 0) {
@@ -136,7 +140,14 @@ public:
         return Weight{kTables.primary[byte], kTables.accent[byte]};
     }
 
+    // How many bytes lie behind the weights given so far, or 0 when the last of them was the
+    // first letter of a ligature, whose second letter is still to come.
+    [[nodiscard]] std::size_t consumed() const {
+        return pending_ != 0 ? 0 : static_cast<std::size_t>(next_ - begin_);
+    }
+
 private:
+    const char* begin_;
     const char* next_;
     const char* end_;
     std::uint8_t pending_ = 0;
@@ -173,17 +184,6 @@ int compareAccents(std::string_view a, std::string_view b) {
     }
 }
 
-// The first eight first-level weights packed so that integer order is collation order: most
-// lines are placed by one integer comparison.
-std::uint64_t sortPrefix(std::string_view line) {
-    Weights weights(line);
-    std::uint64_t prefix = 0;
-    for (int i = 0; i < 8; ++i) {
-        prefix = (prefix << 8) | weights.next().primary;
-    }
-    return prefix;
-}
-
 } // namespace
 
 int collate(std::string_view a, std::string_view b) {
@@ -191,26 +191,49 @@ int collate(std::string_view a, std::string_view b) {
     return primary != 0 ? primary : compareAccents(a, b);
 }
 
-void sortLines(LineList& lines) {
+std::vector<std::size_t> sortOrder(const LineList& lines) {
+    // The first 24 first-level weights of each line, packed into three integers, place most
+    // lines by integer comparisons alone; lines that share them are compared from where the
+    // packed weights end.
     struct Entry {
-        std::uint64_t prefix;
+        std::uint64_t packed[3];
+        std::size_t resumeAt; // bytes of the line behind the packed weights
         std::size_t index;
     };
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        entries[i] = Entry{sortPrefix(lines[i]), i};
+        Weights weights(lines[i]);
+        Entry& entry = entries[i];
+        entry.index = i;
+        for (std::uint64_t& word : entry.packed) {
+            word = 0;
+            for (int k = 0; k < 8; ++k) {
+                word = (word << 8U) | weights.next().primary;
+            }
+        }
+        entry.resumeAt = weights.consumed();
     }
     std::sort(entries.begin(), entries.end(), [&lines](const Entry& a, const Entry& b) {
-        if (a.prefix != b.prefix) {
-            return a.prefix < b.prefix;
+        for (std::size_t w = 0; w < 3; ++w) {
+            if (a.packed[w] != b.packed[w]) {
+                return a.packed[w] < b.packed[w];
+            }
         }
-        const int order = collate(lines[a.index], lines[b.index]);
+        const std::string_view left = lines[a.index];
+        const std::string_view right = lines[b.index];
+        // A ligature cut in two by the packed weights leaves no place to resume at.
+        const bool resumable = a.resumeAt != 0 && b.resumeAt != 0;
+        int order = resumable ? comparePrimary(left.substr(a.resumeAt), right.substr(b.resumeAt))
+                              : comparePrimary(left, right);
+        if (order == 0) {
+            order = compareAccents(left, right);
+        }
         return order != 0 ? order < 0 : a.index < b.index;
     });
     std::vector<std::size_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
                    [](const Entry& entry) { return entry.index; });
-    lines.reorder(order);
+    return order;
 }
 
 } // namespace orvel

@@ -2,7 +2,9 @@
 
 #include "listing/line_list.h"
 
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace orvel {
 
@@ -14,7 +16,7 @@ namespace orvel {
 // Negative, zero or positive as a sorts before, with or after b.
 int collate(std::string_view a, std::string_view b);
 
-// Sorts the lines in that order; lines that collate equal keep their order.
-void sortLines(LineList& lines);
+// The indexes of the lines in that order; lines that collate equal keep their order.
+std::vector<std::size_t> sortOrder(const LineList& lines);
 
 } // namespace orvel

@@ -13,9 +13,9 @@ std::string_view cut(std::string_view line, std::size_t column, std::size_t widt
 
 DetailFields cutCommuneLine(std::string_view line) {
     return DetailFields{
-        cut(line, 1, 28),  cut(line, 30, 6),  cut(line, 37, 5),
-        cut(line, 43, 6),  cut(line, 50, 7),  cut(line, 58, 28),
-        cut(line, 92, 27), cut(line, 87, 4),  cut(line, 120, 17),
+        cut(line, 1, 28),  cut(line, 30, 6), cut(line, 37, 5),
+        cut(line, 43, 6),  cut(line, 50, 7), cut(line, 58, 28),
+        cut(line, 92, 27), cut(line, 87, 4), cut(line, 120, 17),
     };
 }
 

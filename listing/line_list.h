@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +13,22 @@ namespace orvel {
 // that grows, not 40,000 strings.
 class LineList {
 public:
-    void append(std::string_view line) {
-        spans_.push_back(Span{bytes_.size(), line.size()});
-        bytes_.append(line);
+    void append(std::string_view line) { append({line}); }
+
+    // Appends one line made of the parts, end to end.
+    void append(std::initializer_list<std::string_view> parts) {
+        const std::size_t offset = bytes_.size();
+        for (const std::string_view part : parts) {
+            bytes_.append(part);
+        }
+        spans_.push_back(Span{offset, bytes_.size() - offset});
+    }
+
+    // Room for lines of that many bytes in all, up to one line per average record. Memory that
+    // is reserved and never written costs nothing, and growing by copies would.
+    void reserve(std::size_t bytes, std::size_t lines) {
+        bytes_.reserve(bytes);
+        spans_.reserve(lines);
     }
 
     [[nodiscard]] std::size_t size() const { return spans_.size(); }
@@ -26,11 +41,9 @@ public:
 
     // Puts the lines in the given order: line i becomes the former line order[i].
     void reorder(const std::vector<std::size_t>& order) {
-        std::vector<Span> reordered;
-        reordered.reserve(order.size());
-        for (const std::size_t index : order) {
-            reordered.push_back(spans_[index]);
-        }
+        std::vector<Span> reordered(order.size());
+        std::transform(order.begin(), order.end(), reordered.begin(),
+                       [this](std::size_t index) { return spans_[index]; });
         spans_ = std::move(reordered);
     }
 

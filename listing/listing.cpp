@@ -5,7 +5,9 @@
 #include "data/reference_file.h"
 #include "listing/collation.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orvel {
 namespace {
@@ -24,15 +26,17 @@ struct Piece {
 enum class Placeholder { NoCommune, NoReference, UnnumberedCanton, NoPostalCode };
 
 struct Layout {
-    std::array<Piece, 9> pieces;
-    std::size_t pieceCount;
-    NumberCut cut;
-    Placeholder placeholder;
+    std::array<Piece, 9> pieces{};
+    std::size_t pieceCount = 0;
+    NumberCut cut = NumberCut::NumberOnly;
+    Placeholder placeholder = Placeholder::NoCommune;
     ListingCaptions captions;
-    ListingMode mode;
+    ListingMode mode = ListingMode::None;
 };
 
-constexpr Piece field(Field f) { return Piece{Piece::Kind::RecordField, f, true}; }
+constexpr Piece field(Field f) {
+    return Piece{Piece::Kind::RecordField, f, true};
+}
 constexpr Piece kCantonNumber{Piece::Kind::CantonNumber};
 constexpr Piece kCantonName{Piece::Kind::CantonName};
 constexpr Piece kCantonNameJoined{Piece::Kind::CantonName, Field{0, 0}, false};
@@ -165,9 +169,13 @@ bool isListed(const Layout& layout, std::string_view record, std::string_view di
 
 } // namespace
 
-ListingCaptions captionsOf(ListingOrder order) { return layoutOf(order).captions; }
+ListingCaptions captionsOf(ListingOrder order) {
+    return layoutOf(order).captions;
+}
 
-ListingMode modeRecordedBy(ListingOrder order) { return layoutOf(order).mode; }
+ListingMode modeRecordedBy(ListingOrder order) {
+    return layoutOf(order).mode;
+}
 
 std::string listingLine(ListingOrder order, std::string_view record) {
     std::string line;
@@ -175,16 +183,22 @@ std::string listingLine(ListingOrder order, std::string_view record) {
     return line;
 }
 
-Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department) {
-    const Layout& layout = layoutOf(order);
+Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
+                             std::string_view diploma, std::string_view department,
+                             KeepRecords keepRecords) {
+    const Layout& layout = layoutOf(listingOrder);
     Listing listing;
+    const std::size_t fileSize = fileSizeHint(referenceFile);
+    listing.lines.reserve(fileSize, fileSize / kRecordLength + 1);
     std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (isListed(layout, record, diploma, department)) {
             line.clear();
             appendLine(line, layout, record);
             listing.lines.append(line);
+            if (keepRecords == KeepRecords::Yes) {
+                listing.records.append(record);
+            }
             ++listing.listedCount;
         }
         ++listing.readCount;
@@ -192,7 +206,11 @@ Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& re
     if (failure) {
         return *failure;
     }
-    sortLines(listing.lines);
+    const std::vector<std::size_t> order = sortOrder(listing.lines);
+    listing.lines.reorder(order);
+    if (keepRecords == KeepRecords::Yes) {
+        listing.records.reorder(order);
+    }
     return listing;
 }
 

@@ -30,14 +30,18 @@ ListingMode modeRecordedBy(ListingOrder order);
 // The header line is read and tested like a record.
 struct Listing {
     LineList lines;
+    LineList records; // the record behind each line, in the same order, when asked for
     std::uint64_t listedCount = 0;
     std::uint64_t readCount = 0;
 };
 
+enum class KeepRecords { No, Yes };
+
 // Reads the whole reference file and lists the records of the diploma and department texts
 // (Windows-1252, compared unchanged; "****" and "00" select every diploma and department).
 Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department);
+                             std::string_view diploma, std::string_view department,
+                             KeepRecords keepRecords = KeepRecords::No);
 
 // The listing line of one record, Windows-1252.
 std::string listingLine(ListingOrder order, std::string_view record);

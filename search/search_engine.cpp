@@ -4,74 +4,92 @@
 #include "data/record.h"
 #include "data/reference_file.h"
 
+#include <algorithm>
+
 namespace orvel {
 namespace {
 
-void appendUpper(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        out += static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
-    }
-}
+// A result line shows the record's columns 4 to 82, then 100 to 138.
+constexpr Field kResultStart{4, 79};
+constexpr Field kResultEnd{100, 39};
 
-void appendComparedValue(std::string& out, SearchCriterion criterion, std::string_view record) {
+// The record's value for the criterion, stripped but not upper-cased. The activity joins two
+// fields, so its value is written into the scratch string; the others are views into the record.
+std::string_view strippedValue(SearchCriterion criterion, std::string_view record,
+                               std::string& scratch) {
     switch (criterion) {
     case SearchCriterion::Commune:
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kCommune)));
-        return;
+        return trimBlanks(fieldOf(record, fields::kCommune));
     case SearchCriterion::PostalCode:
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kPostalCode)));
-        return;
+        return trimBlanks(fieldOf(record, fields::kPostalCode));
     case SearchCriterion::Activity:
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kActivityType)));
-        out += ' ';
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kActivityName)));
-        return;
+        scratch.assign(trimBlanks(fieldOf(record, fields::kActivityType)));
+        scratch += ' ';
+        scratch += trimBlanks(fieldOf(record, fields::kActivityName));
+        return scratch;
     case SearchCriterion::Reference:
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kReference)));
-        return;
+        return trimBlanks(fieldOf(record, fields::kReference));
     case SearchCriterion::Canton:
-        appendUpper(out, trimBlanks(fieldOf(record, fields::kCanton)));
-        return;
+        break;
     }
+    return trimBlanks(fieldOf(record, fields::kCanton));
 }
 
-void appendResultLine(std::string& out, std::string_view record) {
-    out.append(fieldOf(record, Field{4, 79}));
-    out.append(fieldOf(record, Field{100, 39}));
+std::string upperCased(std::string_view text) {
+    std::string upper(text.size(), ' ');
+    std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+        return static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
+    });
+    return upper;
+}
+
+// Whether the upper-cased text occurs in the value once the value is upper-cased too: the
+// values are short, so they are compared where they stand rather than copied first.
+bool occursIn(std::string_view value, std::string_view upperText) {
+    if (upperText.size() > value.size()) {
+        return false;
+    }
+    const std::size_t last = value.size() - upperText.size();
+    for (std::size_t start = 0; start <= last; ++start) {
+        std::size_t matched = 0;
+        while (matched < upperText.size() &&
+               cp1252ToUpper(static_cast<unsigned char>(value[start + matched])) ==
+                   static_cast<unsigned char>(upperText[matched])) {
+            ++matched;
+        }
+        if (matched == upperText.size()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 std::string comparedValue(SearchCriterion criterion, std::string_view record) {
-    std::string value;
-    appendComparedValue(value, criterion, record);
-    return value;
+    std::string scratch;
+    return upperCased(strippedValue(criterion, record, scratch));
 }
 
 std::string searchResultLine(std::string_view record) {
-    std::string line;
-    appendResultLine(line, record);
-    return line;
+    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
 }
 
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile) {
-    std::string wanted;
-    appendUpper(wanted, text);
+    const std::string wanted = upperCased(text);
     LineList results;
-    std::string value;
-    std::string line;
+    const std::size_t fileSize = fileSizeHint(referenceFile);
+    results.reserve(fileSize, fileSize / kRecordLength + 1);
+    std::string scratch;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (record.empty()) {
             return;
         }
-        value.clear();
-        appendComparedValue(value, criterion, record);
+        const std::string_view value = strippedValue(criterion, record, scratch);
         // A blank value matches nothing, not even an empty text.
-        if (!trimBlanks(value).empty() && value.find(wanted) != std::string::npos) {
-            line.clear();
-            appendResultLine(line, record);
-            results.append(line);
+        if (!trimBlanks(value).empty() && occursIn(value, wanted)) {
+            results.append({fieldOf(record, kResultStart), fieldOf(record, kResultEnd)});
         }
     });
     if (failure) {

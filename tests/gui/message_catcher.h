@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
-
 #include <vector>
 
 namespace orvel::testing {

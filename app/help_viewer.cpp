@@ -1,0 +1,84 @@
+#include "app/help_viewer.h"
+
+#include "app/window_style.h"
+
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace orvel {
+namespace {
+
+const QString kViewerName = QStringLiteral("helpViewer");
+const QString kViewerTitle = QStringLiteral("Notice d'utilisation");
+
+// The anchor of the help document's table of contents.
+const QString kContentsAnchor = QStringLiteral("sommaire");
+
+QString htmlFileOf(const std::filesystem::path& helpFile) {
+    std::filesystem::path html = helpFile;
+    html.replace_extension(".html");
+    return QString::fromStdString(html.string());
+}
+
+// Why the document cannot be shown, in French; empty when it can.
+QString problemWith(const QString& document) {
+    const QFileInfo info(document);
+    if (!info.exists()) {
+        return QStringLiteral("Le fichier d'aide « %1 » est introuvable.").arg(document);
+    }
+    QFile file(document);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("Le fichier d'aide « %1 » ne peut pas être lu.").arg(document);
+    }
+    return {};
+}
+
+QTextBrowser* createViewer(QWidget* parent) {
+    auto* window = new QWidget(parent, Qt::Window);
+    window->setObjectName(kViewerName);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(720, 640);
+    auto* browser = new QTextBrowser(window);
+    browser->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    centreOnScreen(window);
+    return browser;
+}
+
+QTextBrowser* viewerOf(QWidget* parent) {
+    QWidget* window = parent != nullptr
+                          ? parent->findChild<QWidget*>(kViewerName, Qt::FindDirectChildrenOnly)
+                          : nullptr;
+    return window != nullptr ? window->findChild<QTextBrowser*>() : createViewer(parent);
+}
+
+} // namespace
+
+void showHelp(QWidget* parent, const std::filesystem::path& helpFile, HelpCommand command) {
+    QTextBrowser* browser = viewerOf(parent);
+    QWidget* window = browser->window();
+    const QString document = htmlFileOf(helpFile);
+    const QString problem = problemWith(document);
+    if (problem.isEmpty()) {
+        QUrl url = QUrl::fromLocalFile(document);
+        if (command == HelpCommand::Contents) {
+            url.setFragment(kContentsAnchor);
+        }
+        browser->setSource(url);
+        const QString title = browser->documentTitle();
+        window->setWindowTitle(title.isEmpty() ? kViewerTitle : title);
+    } else {
+        browser->setPlainText(problem);
+        window->setWindowTitle(kViewerTitle);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace orvel

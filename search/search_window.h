@@ -1,0 +1,48 @@
+#pragma once
+
+#include "search/search_engine.h"
+
+#include <QDialog>
+#include <array>
+#include <filesystem>
+
+class QButtonGroup;
+class QLineEdit;
+
+namespace orvel {
+
+class LineListModel;
+
+// Rechercher: finds references in the whole reference file by commune, postal code, activity,
+// reference number or canton. Modal; the caller creates a fresh window for every opening.
+class Rechercher : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Rechercher(std::filesystem::path referenceFile, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Sets a control's geometry from the window's twips, whatever container holds it.
+    void place(QWidget* control, int left, int top, int width, int height);
+    void buildTitleFrame();
+    void buildCriteria();
+    void buildResultList();
+    void chainTabOrder();
+    [[nodiscard]] QLineEdit* boxOf(SearchCriterion criterion) const;
+
+    bool arrowPressedOn(int option, int key);
+    void enterPressedIn(SearchCriterion box);
+    void runSearch();
+
+    std::filesystem::path referenceFile_;
+    QButtonGroup* Option1_ = nullptr;
+    std::array<QLineEdit*, 5> boxes_{}; // in criterion order
+    QWidget* Liste_Ref_ = nullptr;
+    QWidget* Command1_ = nullptr;
+    LineListModel* results_ = nullptr;
+};
+
+} // namespace orvel

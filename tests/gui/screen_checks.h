@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QRect>
+#include <QScreen>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+namespace orvel::testing {
+
+// A rectangle of the screen layouts, given in twips: 15 twips are one pixel.
+inline QRect pixelsOfTwips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// Where a window of this size stands once centred on its screen (the halving drops the fraction).
+inline QPoint centredPosition(const QWidget& window) {
+    const QSize area = window.screen()->geometry().size();
+    const QSize size = window.frameGeometry().size();
+    return {(area.width() - size.width()) / 2, (area.height() - size.height()) / 2};
+}
+
+// The names of the controls of the window that can take the keyboard focus.
+inline QStringList focusableControls(const QWidget& window) {
+    QStringList names;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus) {
+            names << child->objectName();
+        }
+    }
+    return names;
+}
+
+// Whether the label shows its whole text on its one line.
+inline bool showsWholeText(const QLabel& label) {
+    return label.fontMetrics().horizontalAdvance(label.text()) <= label.width();
+}
+
+// Shows the window and makes it the active one, so that keys reach its focused control.
+inline bool showActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
+}
+
+} // namespace orvel::testing
