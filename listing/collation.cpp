@@ -197,8 +197,8 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
     // packed weights end.
     struct Entry {
         std::uint64_t packed[3];
-        std::size_t resumeAt; // bytes of the line behind the packed weights
         std::size_t index;
+        std::uint8_t resumeAt; // bytes behind the packed weights: at most one per weight
     };
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -211,7 +211,7 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
                 word = (word << 8U) | weights.next().primary;
             }
         }
-        entry.resumeAt = weights.consumed();
+        entry.resumeAt = static_cast<std::uint8_t>(weights.consumed());
     }
     std::sort(entries.begin(), entries.end(), [&lines](const Entry& a, const Entry& b) {
         for (std::size_t w = 0; w < 3; ++w) {
@@ -221,6 +221,10 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         }
         const std::string_view left = lines[a.index];
         const std::string_view right = lines[b.index];
+        // Identical lines are common (the same record listed again): file order, at once.
+        if (left == right) {
+            return a.index < b.index;
+        }
         // A ligature cut in two by the packed weights leaves no place to resume at.
         const bool resumable = a.resumeAt != 0 && b.resumeAt != 0;
         int order = resumable ? comparePrimary(left.substr(a.resumeAt), right.substr(b.resumeAt))

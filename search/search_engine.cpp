@@ -75,23 +75,32 @@ std::string searchResultLine(std::string_view record) {
     return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
 }
 
-Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
-                             const std::filesystem::path& referenceFile) {
+std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
+                                               const std::filesystem::path& referenceFile,
+                                               const SearchResultSink& onResult) {
     const std::string wanted = upperCased(text);
-    LineList results;
-    const std::size_t fileSize = fileSizeHint(referenceFile);
-    results.reserve(fileSize, fileSize / kRecordLength + 1);
     std::string scratch;
-    const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
+    return forEachLine(referenceFile, [&](std::string_view record) {
         if (record.empty()) {
             return;
         }
         const std::string_view value = strippedValue(criterion, record, scratch);
         // A blank value matches nothing, not even an empty text.
         if (!trimBlanks(value).empty() && occursIn(value, wanted)) {
-            results.append({fieldOf(record, kResultStart), fieldOf(record, kResultEnd)});
+            onResult(fieldOf(record, kResultStart), fieldOf(record, kResultEnd));
         }
     });
+}
+
+Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
+                             const std::filesystem::path& referenceFile) {
+    LineList results;
+    const std::size_t fileSize = fileSizeHint(referenceFile);
+    results.reserve(fileSize, fileSize / kRecordLength + 1);
+    const auto failure = forEachSearchResult(
+        criterion, text, referenceFile, [&results](std::string_view start, std::string_view end) {
+            results.append({start, end});
+        });
     if (failure) {
         return *failure;
     }

@@ -4,6 +4,8 @@
 #include "listing/line_list.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +24,12 @@ std::string searchResultLine(std::string_view record);
 // but not stripped, as result lines in file order. Text and lines are Windows-1252.
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile);
+
+// The same search, handing each result line over as its two parts (the record's columns 4 to
+// 82, then 100 to 138) instead of keeping it: for a caller that writes the lines out at once.
+using SearchResultSink = std::function<void(std::string_view start, std::string_view end)>;
+std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
+                                               const std::filesystem::path& referenceFile,
+                                               const SearchResultSink& onResult);
 
 } // namespace orvel

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,9 +51,11 @@ public:
         buffer_ += text;
         flushWhenFull();
     }
-    // A line of the file, converted to UTF-8, and its line break.
-    void appendLine(std::string_view cp1252) {
-        appendCp1252AsUtf8(buffer_, cp1252);
+    // A line of the file, converted to UTF-8, and its line break; the line may come in parts.
+    void appendLine(std::initializer_list<std::string_view> cp1252Parts) {
+        for (const std::string_view part : cp1252Parts) {
+            appendCp1252AsUtf8(buffer_, part);
+        }
         buffer_ += '\n';
         flushWhenFull();
     }
@@ -133,7 +136,7 @@ void writeLines(const LineList& lines, const std::string& csvHeader, CsvRow csvR
     out.append(csvHeader);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (csvHeader.empty()) {
-            out.appendLine(lines[i]);
+            out.appendLine({lines[i]});
         } else {
             out.append(csvRow(i));
         }
@@ -167,14 +170,38 @@ int runSearch(const std::filesystem::path& file, const Options& options) {
     if (!criterion || options.words.size() != 3) {
         return usageError();
     }
-    const Result<LineList> result = Cherche_Ref(*criterion, utf8ToCp1252(options.words[2]), file);
-    if (!result.ok()) {
-        return fileError(result.failure());
+    // The results go straight out as they are found: nothing is kept. The CSV header comes
+    // with the first result, or at the end, so that a file that cannot be read prints nothing.
+    std::size_t found = 0;
+    std::optional<ReadFailure> failure;
+    {
+        Output out;
+        const auto writeHeaderOnce = [&] {
+            if (options.csv && found == 0) {
+                out.append(resultCsvHeader());
+            }
+        };
+        std::string line;
+        const auto writeResult = [&](std::string_view start, std::string_view end) {
+            writeHeaderOnce();
+            ++found;
+            if (options.csv) {
+                line.assign(start).append(end);
+                out.append(resultCsvRow(line));
+            } else {
+                out.appendLine({start, end});
+            }
+        };
+        failure =
+            forEachSearchResult(*criterion, utf8ToCp1252(options.words[2]), file, writeResult);
+        if (!failure) {
+            writeHeaderOnce();
+        }
     }
-    const LineList& lines = result.value();
-    writeLines(lines, options.csv ? resultCsvHeader() : std::string(),
-               [&lines](std::size_t i) { return resultCsvRow(lines[i]); });
-    if (lines.empty()) {
+    if (failure) {
+        return fileError(*failure);
+    }
+    if (found == 0) {
         printError("Pas de référence trouvée");
         return kNothingFound;
     }

@@ -132,6 +132,14 @@ TEST_F(OrvelQueryTest, CsvHasAHeaderRowAndQuotesWhereNeeded) {
         "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n"
         "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n"
         "BREST,DFCF,29-001,Fort,Portzic,,29200,Brest,2905\r\n");
+
+    const std::string searchHeader =
+        "commune,diplome,reference,type,activite,code_postal,canton\r\n";
+    EXPECT_EQ(run({"--csv", "search", "1", "brest"}).out,
+              searchHeader + "BREST,DFCF,29-001,Fort,Portzic,29200,Brest 2905\r\n");
+    const ToolRun none = run({"--csv", "search", "1", "zzz"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, searchHeader);
 }
 
 TEST_F(OrvelQueryTest, UnreadableFileAndUsageErrorsExitWithTwo) {
@@ -140,6 +148,9 @@ TEST_F(OrvelQueryTest, UnreadableFileAndUsageErrorsExitWithTwo) {
     EXPECT_EQ(missing.status, 2);
     ASSERT_EQ(missing.errLines.size(), 1U);
     EXPECT_NE(missing.errLines[0].find("introuvable"), std::string::npos);
+    const ToolRun missingCsv = run({"--csv", "search", "1", "a"});
+    EXPECT_EQ(missingCsv.status, 2);
+    EXPECT_EQ(missingCsv.out, ""); // not even a CSV header
 
     EXPECT_EQ(run({"list", "alphabet", "DFCF", "00"}).status, 2);
     EXPECT_EQ(run({"search", "6", "x"}).status, 2);
