@@ -153,9 +153,18 @@ private:
     std::uint8_t pending_ = 0;
 };
 
+// Identical bytes weigh the same at both levels, so a common beginning is passed over as bytes.
+std::size_t sameBeginning(std::string_view a, std::string_view b) {
+    const std::size_t length = std::min(a.size(), b.size());
+    const auto differ =
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(length), b.begin());
+    return static_cast<std::size_t>(differ.first - a.begin());
+}
+
 int comparePrimary(std::string_view a, std::string_view b) {
-    Weights left(a);
-    Weights right(b);
+    const std::size_t same = sameBeginning(a, b);
+    Weights left(a.substr(same));
+    Weights right(b.substr(same));
     while (true) {
         const std::uint8_t l = left.next().primary;
         const std::uint8_t r = right.next().primary;
@@ -170,8 +179,9 @@ int comparePrimary(std::string_view a, std::string_view b) {
 
 // Only called on lines of equal first-level weights, so both walks end together.
 int compareAccents(std::string_view a, std::string_view b) {
-    Weights left(a);
-    Weights right(b);
+    const std::size_t same = sameBeginning(a, b);
+    Weights left(a.substr(same));
+    Weights right(b.substr(same));
     while (true) {
         const Weights::Weight l = left.next();
         const Weights::Weight r = right.next();
