@@ -2,58 +2,81 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 namespace orvel {
 
-// Lines of text kept end to end in one block: a listing of 40,000 lines costs one allocation
-// that grows, not 40,000 strings.
+// Lines of text kept end to end in blocks of a mebibyte: a listing of 40,000 lines costs a few
+// allocations, not 40,000 strings, and no block ever moves or grows by copying. Blocks that size
+// are also the ones the allocator keeps for the next listing instead of handing them back to the
+// system, which would make the next listing pay again for fresh pages.
 class LineList {
 public:
+    LineList() = default;
+    LineList(LineList&&) noexcept = default;
+    LineList& operator=(LineList&&) noexcept = default;
+    // The lines point into the blocks: a copy would point into another list's blocks.
+    LineList(const LineList&) = delete;
+    LineList& operator=(const LineList&) = delete;
+    ~LineList() = default;
+
     void append(std::string_view line) { append({line}); }
 
     // Appends one line made of the parts, end to end.
     void append(std::initializer_list<std::string_view> parts) {
-        const std::size_t offset = bytes_.size();
+        std::size_t length = 0;
         for (const std::string_view part : parts) {
-            bytes_.append(part);
+            length += part.size();
         }
-        spans_.push_back(Span{offset, bytes_.size() - offset});
+        char* const start = room(length);
+        char* next = start;
+        for (const std::string_view part : parts) {
+            if (!part.empty()) {
+                std::memcpy(next, part.data(), part.size());
+                next += part.size();
+            }
+        }
+        spans_.push_back(std::string_view(start, length));
     }
 
-    // Room for lines of that many bytes in all, up to one line per average record. Memory that
-    // is reserved and never written costs nothing, and growing by copies would.
-    void reserve(std::size_t bytes, std::size_t lines) {
-        bytes_.reserve(bytes);
-        spans_.reserve(lines);
-    }
+    // Room for that many lines, so that the index does not grow by copying.
+    void reserve(std::size_t lines) { spans_.reserve(lines); }
 
     [[nodiscard]] std::size_t size() const { return spans_.size(); }
     [[nodiscard]] bool empty() const { return spans_.empty(); }
-
-    [[nodiscard]] std::string_view operator[](std::size_t index) const {
-        const Span& span = spans_[index];
-        return {bytes_.data() + span.offset, span.length};
-    }
+    [[nodiscard]] std::string_view operator[](std::size_t index) const { return spans_[index]; }
 
     // Puts the lines in the given order: line i becomes the former line order[i].
     void reorder(const std::vector<std::size_t>& order) {
-        std::vector<Span> reordered(order.size());
+        std::vector<std::string_view> reordered(order.size());
         std::transform(order.begin(), order.end(), reordered.begin(),
                        [this](std::size_t index) { return spans_[index]; });
         spans_ = std::move(reordered);
     }
 
 private:
-    struct Span {
-        std::size_t offset;
-        std::size_t length;
-    };
-    std::string bytes_;
-    std::vector<Span> spans_;
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 20U;
+
+    char* room(std::size_t length) {
+        if (blocks_.empty() || blockSize_ - blockUsed_ < length) {
+            blockSize_ = std::max(kBlockSize, length);
+            // Left uninitialised: only the bytes written are ever read.
+            blocks_.emplace_back(new char[blockSize_]);
+            blockUsed_ = 0;
+        }
+        char* const start = blocks_.back().get() + blockUsed_;
+        blockUsed_ += length;
+        return start;
+    }
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t blockSize_ = 0;
+    std::size_t blockUsed_ = 0;
+    std::vector<std::string_view> spans_;
 };
 
 } // namespace orvel

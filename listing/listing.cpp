@@ -189,7 +189,7 @@ Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::p
     const Layout& layout = layoutOf(listingOrder);
     Listing listing;
     const std::size_t fileSize = fileSizeHint(referenceFile);
-    listing.lines.reserve(fileSize, fileSize / kRecordLength + 1);
+    listing.lines.reserve(fileSize / kRecordLength + 1);
     std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (isListed(layout, record, diploma, department)) {

@@ -96,7 +96,7 @@ Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile) {
     LineList results;
     const std::size_t fileSize = fileSizeHint(referenceFile);
-    results.reserve(fileSize, fileSize / kRecordLength + 1);
+    results.reserve(fileSize / kRecordLength + 1);
     const auto failure = forEachSearchResult(
         criterion, text, referenceFile, [&results](std::string_view start, std::string_view end) {
             results.append({start, end});
