@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <vector>
 
@@ -16,6 +17,12 @@ struct SeenMessage {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
     bool okOnly = false;
+
+    // The program's own kind of box: its title, the text alone, no icon, OK the only button.
+    [[nodiscard]] bool isProgramBox() const {
+        return title == QStringLiteral("Orvel_Reference") && icon == QMessageBox::NoIcon &&
+               okOnly && buttonCount == 1;
+    }
 };
 
 // Watches for modal message boxes while it lives, records each and closes it with OK, so that a
@@ -29,6 +36,13 @@ public:
     }
 
     [[nodiscard]] const std::vector<SeenMessage>& seen() const { return seen_; }
+    [[nodiscard]] QStringList texts() const {
+        QStringList texts;
+        for (const SeenMessage& message : seen_) {
+            texts << message.text;
+        }
+        return texts;
+    }
 
 private:
     void closeOpenBox() {
