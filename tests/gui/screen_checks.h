@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QRect>
 #include <QScreen>
@@ -43,6 +44,13 @@ inline bool showActive(QWidget& window) {
     window.show();
     QApplication::setActiveWindow(&window);
     return QTest::qWaitForWindowActive(&window);
+}
+
+// Writes a small file at the path, for a test about the files the program finds or removes.
+inline void writeFile(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("DFCF\r\n");
 }
 
 } // namespace orvel::testing
