@@ -7,6 +7,7 @@
 #include "message_catcher.h"
 #include "modal_watcher.h"
 #include "reference_file_builder.h"
+#include "screen_checks.h"
 #include "search/search_window.h"
 
 #include <QAbstractItemView>
@@ -28,6 +29,8 @@ using orvel::Affichage;
 using orvel::fromUtf8;
 using orvel::ListingOrder;
 using orvel::Main;
+using orvel::testing::control;
+using orvel::testing::linesShown;
 using orvel::testing::MessageCatcher;
 using orvel::testing::ModalWatcher;
 using orvel::testing::recordLine;
@@ -51,14 +54,6 @@ const std::vector<std::string> kLines{
                 "Amboise"}),
     recordLine({"ANGERS", "DFCF", "49-001", "Ch\xE2teau", "Ch\xE2teau d'Angers", "", "49000", ""})};
 
-template <class Widget> Widget* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no control named %s", name);
-    }
-    return found;
-}
-
 // What a label, a button, a box or a frame shows as its text.
 QString textOf(QWidget& window, const char* name) {
     QWidget* widget = control<QWidget>(window, name);
@@ -78,12 +73,7 @@ QString textOf(QWidget& window, const char* name) {
 }
 
 QStringList listLines(QWidget& window) {
-    auto* list = control<QAbstractItemView>(window, "List1");
-    QStringList lines;
-    for (int row = 0; row < list->model()->rowCount(); ++row) {
-        lines << list->model()->index(row, 0).data().toString();
-    }
-    return lines;
+    return linesShown(*control<QAbstractItemView>(window, "List1"));
 }
 
 // Everything the window shows about the current listing: lines, captions, whether printable.

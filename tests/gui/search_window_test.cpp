@@ -1,6 +1,7 @@
 #include "app/qt_text.h"
 #include "data/read_failure.h"
 #include "reference_file_builder.h"
+#include "screen_checks.h"
 #include "search/search_window.h"
 #include "tests/gui/message_catcher.h"
 
@@ -63,20 +64,11 @@ QString resultLineOf(const RecordFields& reference) {
 }
 
 template <class Widget = QLineEdit> Widget* control(Rechercher& window, const char* name) {
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no control named %s", name);
-    }
-    return found;
+    return orvel::testing::control<Widget>(window, name);
 }
 
 QStringList rowsOf(Rechercher& window) {
-    const QAbstractItemModel* model = control<QListView>(window, "Liste_Ref")->model();
-    QStringList rows;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        rows << model->index(row, 0).data().toString();
-    }
-    return rows;
+    return orvel::testing::linesShown(*control<QListView>(window, "Liste_Ref"));
 }
 
 // The commune of each result line: its first 28 characters, trimmed.
@@ -155,12 +147,6 @@ private slots:
             lines.push_back(recordLine(reference));
         }
         program_.writeLines(lines);
-    }
-
-    void freshWindowShowsCommuneSelectedAndEverythingEmpty() {
-        const auto window = openWindow();
-        expectFresh(*window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Recherche"));
     }
 
     void layoutTextsAndColours() {
@@ -453,6 +439,7 @@ private slots:
         QCOMPARE(control(*window, "Commune")->text(), QStringLiteral("épinal"));
     }
 
+    // Opened again after Quitter, the window starts afresh, as it did the first time.
     void quitClosesAndReopeningStartsAfresh() {
         {
             const auto window = openWindow();
@@ -466,6 +453,7 @@ private slots:
         }
         const auto window = openWindow();
         expectFresh(*window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Recherche"));
     }
 };
 
