@@ -107,9 +107,10 @@ class MainWindowTest : public QObject {
         control<QLineEdit>(*window_, "Dpart")->setText(QStringLiteral("00"));
         clickButton(button);
     }
-    // Clicks the button; returns whether the busy pointer was still up while a message showed.
+    // Clicks the button; returns whether the busy pointer was still up while a message showed,
+    // or true when none showed.
     bool busyDuringMessageOf(const char* button) {
-        bool busy = false;
+        bool busy = true;
         ModalWatcher<QMessageBox> pointer(
             [&](QMessageBox*) { busy = QApplication::overrideCursor() != nullptr; });
         clickButton(button);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QApplication>
+#include "modal_watcher.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <vector>
 
 namespace orvel::testing {
@@ -25,16 +25,10 @@ struct SeenMessage {
     }
 };
 
-// Watches for modal message boxes while it lives, records each and closes it with OK, so that a
+// Records every modal message box that opens while it lives and closes it with OK, so that a
 // test can drive an action that shows one and then check what it said.
 class MessageCatcher {
 public:
-    MessageCatcher() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { closeOpenBox(); });
-        timer_.start();
-    }
-
     [[nodiscard]] const std::vector<SeenMessage>& seen() const { return seen_; }
     [[nodiscard]] QStringList texts() const {
         QStringList texts;
@@ -45,21 +39,14 @@ public:
     }
 
 private:
-    void closeOpenBox() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        SeenMessage message{box->windowTitle(), box->text(), box->icon(),
-                            static_cast<int>(box->buttons().size()),
-                            box->standardButtons() == QMessageBox::Ok};
-        seen_.push_back(message);
+    std::vector<SeenMessage> seen_;
+    ModalWatcher<QMessageBox> watcher_{[this](QMessageBox* box) {
+        seen_.push_back({box->windowTitle(), box->text(), box->icon(),
+                         static_cast<int>(box->buttons().size()),
+                         box->standardButtons() == QMessageBox::Ok});
         box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click()
                                                 : box->reject();
-    }
-
-    QTimer timer_;
-    std::vector<SeenMessage> seen_;
+    }};
 };
 
 } // namespace orvel::testing
