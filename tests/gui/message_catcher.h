@@ -2,6 +2,7 @@
 
 #include "modal_watcher.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -17,6 +18,7 @@ struct SeenMessage {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
     bool okOnly = false;
+    bool busyPointer = false; // the busy pointer was still up while the box showed
 
     // The program's own kind of box: its title, the text alone, no icon, OK the only button.
     [[nodiscard]] bool isProgramBox() const {
@@ -41,9 +43,9 @@ public:
 private:
     std::vector<SeenMessage> seen_;
     ModalWatcher<QMessageBox> watcher_{[this](QMessageBox* box) {
-        seen_.push_back({box->windowTitle(), box->text(), box->icon(),
-                         static_cast<int>(box->buttons().size()),
-                         box->standardButtons() == QMessageBox::Ok});
+        seen_.push_back(
+            {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()),
+             box->standardButtons() == QMessageBox::Ok, QApplication::overrideCursor() != nullptr});
         box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click()
                                                 : box->reject();
     }};
