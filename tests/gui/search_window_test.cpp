@@ -129,16 +129,18 @@ class SearchWindowTest : public QObject {
 
     TemporaryProgramDirectory program_;
 
-    std::unique_ptr<Rechercher> openWindow(const std::filesystem::path& file) {
-        auto window = std::make_unique<Rechercher>(file);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
+    // Each test has a window on the reference file and sees the messages it shows.
+    std::unique_ptr<MessageCatcher> catcher_;
+    std::unique_ptr<Rechercher> window_;
+
+    void openWindow(const std::filesystem::path& file) {
+        window_ = std::make_unique<Rechercher>(file);
+        window_->show();
+        window_->activateWindow();
+        if (!QTest::qWaitForWindowActive(window_.get())) {
             qWarning("the search window did not become active");
         }
-        return window;
     }
-    std::unique_ptr<Rechercher> openWindow() { return openWindow(program_.referenceFile()); }
 
 private slots:
     void initTestCase() {
@@ -148,12 +150,19 @@ private slots:
         }
         program_.writeLines(lines);
     }
+    void init() {
+        catcher_ = std::make_unique<MessageCatcher>();
+        openWindow(program_.referenceFile());
+    }
+    void cleanup() {
+        window_.reset();
+        catcher_.reset();
+    }
 
     void layoutTextsAndColours() {
-        const auto window = openWindow();
         // The client area is 13350 x 6630 twips and cannot be resized.
-        QCOMPARE(window->minimumSize(), QSize(890, 442));
-        QCOMPARE(window->maximumSize(), QSize(890, 442));
+        QCOMPARE(window_->minimumSize(), QSize(890, 442));
+        QCOMPARE(window_->maximumSize(), QSize(890, 442));
 
         // Twips / 15, in the window's client area.
         const std::pair<const char*, QRect> places[] = {
@@ -162,42 +171,41 @@ private slots:
             {"Label1", {512, 112, 321, 17}}, {"Liste_Ref", {24, 160, 841, 235}},
             {"Command1", {416, 408, 65, 17}}};
         for (const auto& [name, place] : places) {
-            QCOMPARE(windowGeometry(*window, name), place);
+            QCOMPARE(windowGeometry(*window_, name), place);
         }
 
         const QStringList captions{"Commune", "Code Postal", "Nom de l'Activité", "N°de l'activité",
                                    "Nom ou N° Canton"};
         for (int id = 1; id <= 5; ++id) {
             const auto* option = control<QRadioButton>(
-                *window, QStringLiteral("Option1_%1").arg(id).toLatin1().constData());
+                *window_, QStringLiteral("Option1_%1").arg(id).toLatin1().constData());
             QCOMPARE(option->text(), captions[id - 1]);
             QVERIFY(option->font().bold());
         }
         const QColor paleYellow(255, 255, 192);
         for (const char* name : {"Commune", "CP", "NomRef", "NumRef", "NomCan"}) {
-            QVERIFY(control(*window, name)->font().bold());
-            QCOMPARE(control(*window, name)->palette().color(QPalette::Base), paleYellow);
+            QVERIFY(control(*window_, name)->font().bold());
+            QCOMPARE(control(*window_, name)->palette().color(QPalette::Base), paleYellow);
         }
 
-        const auto* title = control<QLabel>(*window, "Label3");
+        const auto* title = control<QLabel>(*window_, "Label3");
         QCOMPARE(title->text(), QStringLiteral("Rechercher une référence par ..."));
         QVERIFY(title->font().bold());
-        const auto* accents = control<QLabel>(*window, "Label1");
+        const auto* accents = control<QLabel>(*window_, "Label1");
         QCOMPARE(accents->text(), QStringLiteral("Respectez les caractères accentués"));
         QVERIFY(accents->font().bold());
         QCOMPARE(accents->palette().color(QPalette::WindowText), QColor(Qt::red));
 
-        auto* list = control<QListView>(*window, "Liste_Ref");
+        auto* list = control<QListView>(*window_, "Liste_Ref");
         QCOMPARE(list->toolTip(), QStringLiteral("Cliquez sur le QSO pour le selectionner"));
         QVERIFY(QFontInfo(list->font()).fixedPitch());
         QVERIFY(list->uniformItemSizes());
         QCOMPARE(list->palette().color(QPalette::Base), paleYellow);
-        QCOMPARE(control<QPushButton>(*window, "Command1")->text(), QStringLiteral("Quitter"));
+        QCOMPARE(control<QPushButton>(*window_, "Command1")->text(), QStringLiteral("Quitter"));
     }
 
     void headingNamesTheResultColumns() {
-        const auto window = openWindow();
-        const QString heading = control<QLabel>(*window, "Label12")->text();
+        const QString heading = control<QLabel>(*window_, "Label12")->text();
         // Offsets from the runs 13, 11, 37, 9, 18, 12, 60, 2, 11 and 10 characters long.
         QString expected(183, QLatin1Char(' '));
         const std::pair<int, const char*> names[] = {{13, "Nom Commune"},
@@ -212,34 +220,32 @@ private slots:
     }
 
     void tabOrderFollowsTheWindowsOrder() {
-        const auto window = openWindow();
         for (const char* next :
              {"Command1", "NomCan", "NumRef", "CP", "Liste_Ref", "NomRef", "Option1_1"}) {
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-            QCOMPARE(window->focusWidget()->objectName(), QString::fromLatin1(next));
+            QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(window_->focusWidget()->objectName(), QString::fromLatin1(next));
         }
         // Tabbing through the boxes selects no option.
-        QCOMPARE(control<QButtonGroup>(*window, "Option1")->checkedId(), 1);
+        QCOMPARE(control<QButtonGroup>(*window_, "Option1")->checkedId(), 1);
     }
 
     void selectingAnOptionMovesTheFocusToItsBox() {
-        const auto window = openWindow();
-        QTest::mouseClick(control<QRadioButton>(*window, "Option1_4"), Qt::LeftButton);
-        QCOMPARE(selection(*window), QStringLiteral("4 NumRef"));
+        QTest::mouseClick(control<QRadioButton>(*window_, "Option1_4"), Qt::LeftButton);
+        QCOMPARE(selection(*window_), QStringLiteral("4 NumRef"));
 
         // A click in a box selects its option.
-        QTest::mouseClick(control(*window, "NomCan"), Qt::LeftButton);
-        QCOMPARE(selection(*window), QStringLiteral("5 NomCan"));
-        QTest::mouseClick(control(*window, "CP"), Qt::LeftButton);
-        QCOMPARE(selection(*window), QStringLiteral("2 CP"));
+        QTest::mouseClick(control(*window_, "NomCan"), Qt::LeftButton);
+        QCOMPARE(selection(*window_), QStringLiteral("5 NomCan"));
+        QTest::mouseClick(control(*window_, "CP"), Qt::LeftButton);
+        QCOMPARE(selection(*window_), QStringLiteral("2 CP"));
 
         // Selected from the keyboard, in index order and round, the focus moves to the box too.
-        control<QRadioButton>(*window, "Option1_2")->setFocus();
-        QTest::keyClick(window->focusWidget(), Qt::Key_Down);
-        QCOMPARE(selection(*window), QStringLiteral("3 NomRef"));
-        control<QRadioButton>(*window, "Option1_1")->setFocus();
-        QTest::keyClick(window->focusWidget(), Qt::Key_Up);
-        QCOMPARE(selection(*window), QStringLiteral("5 NomCan"));
+        control<QRadioButton>(*window_, "Option1_2")->setFocus();
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Down);
+        QCOMPARE(selection(*window_), QStringLiteral("3 NomRef"));
+        control<QRadioButton>(*window_, "Option1_1")->setFocus();
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Up);
+        QCOMPARE(selection(*window_), QStringLiteral("5 NomCan"));
     }
 
     void enterChecksTheBoxBeforeSearching_data() {
@@ -297,33 +303,28 @@ private slots:
         QFETCH(QString, boxAfter);
         QFETCH(QStringList, communes);
 
-        const auto window = openWindow();
-        const MessageCatcher catcher;
-        enterIn(control(*window, "Commune"), QStringLiteral("brest"));
-        QCOMPARE(communesShown(*window), QStringList{"BREST"});
+        enterIn(control(*window_, "Commune"), QStringLiteral("brest"));
+        QCOMPARE(communesShown(*window_), QStringList{"BREST"});
 
-        QLineEdit* target = control(*window, box.toLatin1().constData());
+        QLineEdit* target = control(*window_, box.toLatin1().constData());
         enterIn(target, text);
-        QCOMPARE(catcher.texts(), messages);
+        QCOMPARE(catcher_->texts(), messages);
         QCOMPARE(target->text(), boxAfter);
-        QCOMPARE(communesShown(*window), communes);
-        QCOMPARE(window->focusWidget(), target);
+        QCOMPARE(communesShown(*window_), communes);
+        QCOMPARE(window_->focusWidget(), target);
     }
 
     void messagesAreOkOnlyBoxesWithTheProgramsTitle() {
-        const auto window = openWindow();
-        const MessageCatcher catcher;
-        enterIn(control(*window, "Commune"), QString());
-        enterIn(control(*window, "Commune"), QStringLiteral("zzz"));
-        QCOMPARE(catcher.texts(), (QStringList{"Entrez une commune", kNothingFound}));
-        for (const auto& message : catcher.seen()) {
+        enterIn(control(*window_, "Commune"), QString());
+        enterIn(control(*window_, "Commune"), QStringLiteral("zzz"));
+        QCOMPARE(catcher_->texts(), (QStringList{"Entrez une commune", kNothingFound}));
+        for (const auto& message : catcher_->seen()) {
             QVERIFY(message.isProgramBox());
         }
     }
 
     void postalCodeLettersBecomeCapitals() {
-        const auto window = openWindow();
-        QLineEdit* postalCode = control(*window, "CP");
+        QLineEdit* postalCode = control(*window_, "CP");
         QTest::mouseClick(postalCode, Qt::LeftButton);
         typeText(postalCode, QStringLiteral("ab"));
         QCOMPARE(postalCode->text(), QStringLiteral("AB"));
@@ -340,81 +341,73 @@ private slots:
 
         // The other boxes keep letters as typed.
         for (const char* name : {"Commune", "NomRef", "NumRef", "NomCan"}) {
-            QTest::mouseClick(control(*window, name), Qt::LeftButton);
-            typeText(control(*window, name), QStringLiteral("ab"));
-            QCOMPARE(control(*window, name)->text(), QStringLiteral("ab"));
+            QTest::mouseClick(control(*window_, name), Qt::LeftButton);
+            typeText(control(*window_, name), QStringLiteral("ab"));
+            QCOMPARE(control(*window_, name)->text(), QStringLiteral("ab"));
         }
     }
 
     void resultsKeepFileOrderAndShowTheirColumns() {
-        const auto window = openWindow();
-        const MessageCatcher catcher;
         // Not alphabetical: BAINS-LES-BAINS comes last in the file.
-        enterIn(control(*window, "NumRef"), QStringLiteral("88-00"));
-        QCOMPARE(rowsOf(*window), (QStringList{resultLineOf(kEpinalAccented),
-                                               resultLineOf(kEpinalPlain), resultLineOf(kBains)}));
-        QCOMPARE(rowsOf(*window).first().size(), 118);
-        QVERIFY(catcher.seen().empty());
+        enterIn(control(*window_, "NumRef"), QStringLiteral("88-00"));
+        QCOMPARE(rowsOf(*window_), (QStringList{resultLineOf(kEpinalAccented),
+                                                resultLineOf(kEpinalPlain), resultLineOf(kBains)}));
+        QCOMPARE(rowsOf(*window_).first().size(), 118);
+        QVERIFY(catcher_->seen().empty());
     }
 
     void accentsCountAndCaseDoesNot() {
-        const auto window = openWindow();
-        const MessageCatcher catcher;
         const std::pair<const char*, const char*> searches[] = {
             {"epinal", "EPINAL"}, {"épinal", "ÉPINAL"}, {"œuf", "SAINT-ŒUF"}};
         for (const auto& [typed, commune] : searches) {
-            enterIn(control(*window, "Commune"), QString::fromUtf8(typed));
-            QCOMPARE(communesShown(*window), QStringList{QString::fromUtf8(commune)});
+            enterIn(control(*window_, "Commune"), QString::fromUtf8(typed));
+            QCOMPARE(communesShown(*window_), QStringList{QString::fromUtf8(commune)});
         }
-        QVERIFY(catcher.seen().empty());
+        QVERIFY(catcher_->seen().empty());
 
         // A character that the reference file cannot hold finds nothing, not the records with '?'.
-        enterIn(control(*window, "NomRef"), QStringLiteral("Ω"));
-        QCOMPARE(catcher.texts(), QStringList{kNothingFound});
-        QVERIFY(rowsOf(*window).isEmpty());
+        enterIn(control(*window_, "NomRef"), QStringLiteral("Ω"));
+        QCOMPARE(catcher_->texts(), QStringList{kNothingFound});
+        QVERIFY(rowsOf(*window_).isEmpty());
     }
 
     void everySearchEmptiesAllFiveBoxes() {
-        const auto window = openWindow();
-        const MessageCatcher catcher;
         for (const char* name : {"CP", "NomRef", "NumRef", "NomCan"}) {
-            QTest::mouseClick(control(*window, name), Qt::LeftButton);
-            typeText(control(*window, name), QStringLiteral("7"));
+            QTest::mouseClick(control(*window_, name), Qt::LeftButton);
+            typeText(control(*window_, name), QStringLiteral("7"));
         }
-        enterIn(control(*window, "Commune"), QStringLiteral("brest"));
-        QCOMPARE(boxTexts(*window), kEmptyBoxes);
-        QCOMPARE(communesShown(*window), QStringList{"BREST"});
-        QCOMPARE(selection(*window), QStringLiteral("1 Commune"));
+        enterIn(control(*window_, "Commune"), QStringLiteral("brest"));
+        QCOMPARE(boxTexts(*window_), kEmptyBoxes);
+        QCOMPARE(communesShown(*window_), QStringList{"BREST"});
+        QCOMPARE(selection(*window_), QStringLiteral("1 Commune"));
 
-        typeText(control(*window, "CP"), QStringLiteral("7"));
-        enterIn(control(*window, "NomRef"), QStringLiteral("introuvable"));
-        QCOMPARE(catcher.texts(), QStringList{kNothingFound});
-        QCOMPARE(boxTexts(*window), kEmptyBoxes);
-        QVERIFY(rowsOf(*window).isEmpty());
-        QCOMPARE(selection(*window), QStringLiteral("3 NomRef"));
+        typeText(control(*window_, "CP"), QStringLiteral("7"));
+        enterIn(control(*window_, "NomRef"), QStringLiteral("introuvable"));
+        QCOMPARE(catcher_->texts(), QStringList{kNothingFound});
+        QCOMPARE(boxTexts(*window_), kEmptyBoxes);
+        QVERIFY(rowsOf(*window_).isEmpty());
+        QCOMPARE(selection(*window_), QStringLiteral("3 NomRef"));
     }
 
     void enterInATabbedBoxSearchesBySelectedOption() {
-        const auto window = openWindow();
-        const MessageCatcher catcher;
-        QLineEdit* commune = control(*window, "Commune");
-        QLineEdit* canton = control(*window, "NomCan");
+        QLineEdit* commune = control(*window_, "Commune");
+        QLineEdit* canton = control(*window_, "NomCan");
         typeText(commune, QStringLiteral("épinal"));
         QTest::keyClick(commune, Qt::Key_Tab);
-        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        QCOMPARE(window->focusWidget(), canton);
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window_->focusWidget(), canton);
         // By canton, "Rue" would find SAINT-ŒUF; the search runs by commune instead.
         typeText(canton, QStringLiteral("Rue"));
         QTest::keyClick(canton, Qt::Key_Return);
-        QCOMPARE(communesShown(*window), QStringList{"ÉPINAL"});
-        QCOMPARE(control<QButtonGroup>(*window, "Option1")->checkedId(), 1);
-        QCOMPARE(boxTexts(*window), kEmptyBoxes);
+        QCOMPARE(communesShown(*window_), QStringList{"ÉPINAL"});
+        QCOMPARE(control<QButtonGroup>(*window_, "Option1")->checkedId(), 1);
+        QCOMPARE(boxTexts(*window_), kEmptyBoxes);
 
         // With Commune empty, every line whose commune is not blank: the header and all records.
         typeText(canton, QStringLiteral("Rue"));
         QTest::keyClick(canton, Qt::Key_Return);
-        QCOMPARE(rowsOf(*window).size(), 1 + static_cast<int>(kReferences.size()));
-        QVERIFY(catcher.seen().empty());
+        QCOMPARE(rowsOf(*window_).size(), 1 + static_cast<int>(kReferences.size()));
+        QVERIFY(catcher_->seen().empty());
     }
 
     void unreadableFileIsReportedAndWindowKept() {
@@ -425,35 +418,30 @@ private slots:
         QVERIFY(QFile::copy(QString::fromStdString(program_.referenceFile().string()), path));
         const std::filesystem::path file = path.toStdString();
 
-        const auto window = openWindow(file);
-        const MessageCatcher catcher;
-        enterIn(control(*window, "Commune"), QStringLiteral("brest"));
-        QCOMPARE(communesShown(*window), QStringList{"BREST"});
+        openWindow(file);
+        enterIn(control(*window_, "Commune"), QStringLiteral("brest"));
+        QCOMPARE(communesShown(*window_), QStringList{"BREST"});
 
         QVERIFY(QFile::remove(path));
-        enterIn(control(*window, "Commune"), QStringLiteral("épinal"));
-        QCOMPARE(catcher.texts(), QStringList{orvel::fromUtf8(orvel::failureMessage(
-                                      {orvel::ReadFailure::Kind::Missing, file}))});
+        enterIn(control(*window_, "Commune"), QStringLiteral("épinal"));
+        QCOMPARE(catcher_->texts(), QStringList{orvel::fromUtf8(orvel::failureMessage(
+                                        {orvel::ReadFailure::Kind::Missing, file}))});
         // Nothing was searched: the previous result and the typed text stay for another try.
-        QCOMPARE(communesShown(*window), QStringList{"BREST"});
-        QCOMPARE(control(*window, "Commune")->text(), QStringLiteral("épinal"));
+        QCOMPARE(communesShown(*window_), QStringList{"BREST"});
+        QCOMPARE(control(*window_, "Commune")->text(), QStringLiteral("épinal"));
     }
 
     // Opened again after Quitter, the window starts afresh, as it did the first time.
     void quitClosesAndReopeningStartsAfresh() {
-        {
-            const auto window = openWindow();
-            const MessageCatcher catcher;
-            typeText(control(*window, "CP"), QStringLiteral("8"));
-            enterIn(control(*window, "NumRef"), QStringLiteral("88"));
-            QCOMPARE(rowsOf(*window).size(), 3);
-            QTest::mouseClick(control<QPushButton>(*window, "Command1"), Qt::LeftButton);
-            QVERIFY(!window->isVisible());
-            QCOMPARE(window->result(), int(QDialog::Rejected));
-        }
-        const auto window = openWindow();
-        expectFresh(*window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Recherche"));
+        typeText(control(*window_, "CP"), QStringLiteral("8"));
+        enterIn(control(*window_, "NumRef"), QStringLiteral("88"));
+        QCOMPARE(rowsOf(*window_).size(), 3);
+        QTest::mouseClick(control<QPushButton>(*window_, "Command1"), Qt::LeftButton);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Rejected));
+        openWindow(program_.referenceFile());
+        expectFresh(*window_);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Recherche"));
     }
 };
 
