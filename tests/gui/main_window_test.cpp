@@ -113,6 +113,7 @@ class MainWindowTest : public QObject {
     }
 
     QTemporaryDir settings_;
+    std::unique_ptr<MessageCatcher> catcher_; // sees every message a test's actions show
     std::unique_ptr<TemporaryProgramDirectory> program_;
     std::unique_ptr<Main> window_;
 
@@ -125,12 +126,14 @@ private slots:
     void init() {
         program_ = std::make_unique<TemporaryProgramDirectory>();
         program_->writeLines(kLines);
+        catcher_ = std::make_unique<MessageCatcher>();
         openWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
     void cleanup() {
         window_.reset();
+        catcher_.reset();
         program_.reset();
     }
 
@@ -257,9 +260,8 @@ private slots:
         QFETCH(ListingOrder, order);
         QFETCH(int, count);
 
-        MessageCatcher catcher;
         listAll(button.toLatin1().constData());
-        QVERIFY(catcher.seen().empty());
+        QVERIFY(catcher_->seen().empty());
         const auto listing =
             orvel::buildListing(order, program_->referenceFile(), "DFCF", "00").value();
         QStringList expected;
@@ -282,11 +284,10 @@ private slots:
     }
 
     void listingThatFindsNothingSaysSoAndStillEnablesPrinting() {
-        MessageCatcher catcher;
         clickButton("Aff_Commune"); // DFCF in department 01: none in the file
-        QCOMPARE(catcher.texts(), QStringList{"Aucune références DFCF trouvées"});
-        QVERIFY(catcher.seen().front().isProgramBox());
-        QVERIFY(!catcher.seen().front().busyPointer);
+        QCOMPARE(catcher_->texts(), QStringList{"Aucune références DFCF trouvées"});
+        QVERIFY(catcher_->seen().front().isProgramBox());
+        QVERIFY(!catcher_->seen().front().busyPointer);
 
         QVERIFY(listLines(*window_).isEmpty());
         QCOMPARE(textOf(*window_, "Frame2"), QStringLiteral("0 Rérérences DFCF sur 6"));
@@ -296,7 +297,7 @@ private slots:
         // A one-character department matches nothing either.
         control<QLineEdit>(*window_, "Dpart")->setText(QStringLiteral("2"));
         clickButton("Aff_CP");
-        QCOMPARE(catcher.seen().size(), std::size_t{2});
+        QCOMPARE(catcher_->seen().size(), std::size_t{2});
     }
 
     void typedDiplomaChangesNoBannerButFiltersTheListing() {
@@ -314,9 +315,8 @@ private slots:
                  QStringLiteral("Diplôme des Forts et Château de France"));
         QCOMPARE(combo->count(), 11);
 
-        MessageCatcher catcher;
         listAll("Aff_Commune");
-        QCOMPARE(catcher.texts(), QStringList{"Aucune références dmf trouvées"});
+        QCOMPARE(catcher_->texts(), QStringList{"Aucune références dmf trouvées"});
 
         // Typed in capitals, even with Enter, the code still changes no banner but lists that
         // diploma's records.
@@ -382,7 +382,6 @@ private slots:
     }
 
     void doubleClickOpensTheDetailOnlyOnALineInCommuneMode() {
-        MessageCatcher catcher;
         ModalWatcher<Affichage> detail([](Affichage* window) { window->close(); });
 
         doubleClickRow(*window_, 0); // before any listing, on the empty list
@@ -392,8 +391,8 @@ private slots:
         }
         const QString notCommuneMode =
             QStringLiteral("Vous devez etre en mode 'Affichage par nom de Commune'");
-        QCOMPARE(catcher.texts(), QStringList(4, notCommuneMode));
-        for (const auto& message : catcher.seen()) {
+        QCOMPARE(catcher_->texts(), QStringList(4, notCommuneMode));
+        for (const auto& message : catcher_->seen()) {
             QVERIFY(message.isProgramBox());
         }
         QCOMPARE(detail.seen(), 0);
@@ -406,7 +405,7 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                            QPoint(20, list->viewport()->height() - 5));
         QCOMPARE(detail.seen(), 1);
-        QCOMPARE(catcher.seen().size(), std::size_t{4});
+        QCOMPARE(catcher_->seen().size(), std::size_t{4});
     }
 
     void missingFileIsReportedAndLeavesTheWindowAsItWas() {
@@ -414,11 +413,10 @@ private slots:
         const QStringList before = listingState(*window_);
         QVERIFY(QFile::remove(QString::fromStdString(program_->referenceFile().string())));
 
-        MessageCatcher catcher;
         clickButton("Aff_Reference");
-        QCOMPARE(catcher.texts(), QStringList{missingFileMessage()});
-        QVERIFY(catcher.seen().front().isProgramBox());
-        QVERIFY(!catcher.seen().front().busyPointer);
+        QCOMPARE(catcher_->texts(), QStringList{missingFileMessage()});
+        QVERIFY(catcher_->seen().front().isProgramBox());
+        QVERIFY(!catcher_->seen().front().busyPointer);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(listingState(*window_), before);
 
@@ -451,30 +449,28 @@ private slots:
 
     // The texts themselves are pinned by the information texts' own tests.
     void informationCommandsShowTheirTexts() {
-        MessageCatcher catcher;
         control<QAction>(*window_, "Mnu_Historique")->trigger();
         control<QAction>(*window_, "Mnu_A_Propos")->trigger();
         control<QAction>(*window_, "Mnu_Aide")->trigger();
         QTest::mouseClick(control<QLabel>(*window_, "Pelkar"), Qt::LeftButton);
         QTest::mouseClick(control<QLabel>(*window_, "Tornim"), Qt::LeftButton);
         QCOMPARE(
-            catcher.texts(),
+            catcher_->texts(),
             QStringList({fromUtf8(orvel::versionHistory()), fromUtf8(orvel::aboutText("V2.0.0")),
                          fromUtf8(orvel::recommendations()), fromUtf8(orvel::authorCredits()),
                          fromUtf8(orvel::compilerCredits())}));
-        for (const auto& message : catcher.seen()) {
+        for (const auto& message : catcher_->seen()) {
             QVERIFY(message.isProgramBox());
         }
     }
 
     void revisionCommandShowsTheHeaderRevisionOrTheFailure() {
-        MessageCatcher catcher;
         control<QAction>(*window_, "Mnu_BdD")->trigger();
         QVERIFY(QFile::remove(QString::fromStdString(program_->referenceFile().string())));
         control<QAction>(*window_, "Mnu_BdD")->trigger();
-        QCOMPARE(catcher.texts(), QStringList({QStringLiteral("Base de donnée ") +
-                                                   QString::fromLatin1(kHeader.substr(6, 24)),
-                                               missingFileMessage()}));
+        QCOMPARE(catcher_->texts(), QStringList({QStringLiteral("Base de donnée ") +
+                                                     QString::fromLatin1(kHeader.substr(6, 24)),
+                                                 missingFileMessage()}));
     }
 
     void quitterClosesTheWindow() {
@@ -502,10 +498,10 @@ private slots:
     void printButtonOffersThePrintDialog() {
         listAll("Aff_Commune");
         ModalWatcher<QPrintDialog> dialogs([](QPrintDialog* dialog) { dialog->reject(); });
-        MessageCatcher catcher; // no printer here: cancelling is reported, never silent
+        // No printer here: cancelling is reported, never silent.
         clickButton("Imprimer");
         QCOMPARE(dialogs.seen(), 1);
-        for (const auto& message : catcher.seen()) {
+        for (const auto& message : catcher_->seen()) {
             QCOMPARE(message.title, QStringLiteral("Orvel_Reference"));
             QVERIFY(message.okOnly);
         }
