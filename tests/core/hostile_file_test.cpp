@@ -37,8 +37,6 @@ using testing::TemporaryProgramDirectory;
 constexpr std::array kEveryOrder = {ListingOrder::Commune, ListingOrder::Reference,
                                     ListingOrder::Canton, ListingOrder::PostalCode};
 
-const std::string kReplacement = "\xEF\xBF\xBD"; // U+FFFD in UTF-8
-
 std::string missingMessage(const TemporaryProgramDirectory& program) {
     return "Le fichier des références Liste_References.prn est introuvable dans le répertoire " +
            program.directory().string() + ".";
@@ -61,13 +59,23 @@ void expectEveryOperationShows(const std::filesystem::path& file, const std::str
         EXPECT_EQ(messageOf(buildListing(order, file, "****", "00")), message);
     }
     EXPECT_EQ(messageOf(Cherche_Ref(SearchCriterion::Commune, "", file)), message);
-    DatabaseRevision revision;
-    EXPECT_EQ(messageOf(revision.check(file)), message);
+    EXPECT_EQ(messageOf(DatabaseRevision().check(file)), message);
 }
 
 Listing listingOf(ListingOrder order, const std::filesystem::path& file, std::string_view diploma,
                   std::string_view department) {
     return expectValue(buildListing(order, file, diploma, department));
+}
+
+// The count caption of the listing of every department's records.
+std::string captionOf(ListingOrder order, const std::filesystem::path& file,
+                      std::string_view diploma) {
+    return countCaption(listingOf(order, file, diploma, "00"), diploma);
+}
+
+std::string revisionOf(const std::filesystem::path& file) {
+    DatabaseRevision revision;
+    return expectValue(revision.check(file));
 }
 
 LineList searchOf(SearchCriterion criterion, std::string_view text,
@@ -86,13 +94,8 @@ std::vector<std::string> linesOf(const LineList& list) {
 // Three ordinary records of the Finistère.
 std::vector<std::string> sampleRecords() {
     return {recordLine({}),
-            recordLine({.commune = "QUIMPER",
-                        .diploma = "DMF",
-                        .reference = "29-002",
-                        .activityType = "Moulin",
-                        .activityName = "Moulin du Stang",
-                        .postalCode = "29000",
-                        .canton = "Quimper-1 2910"}),
+            recordLine({"QUIMPER", "DMF", "29-002", "Moulin", "Moulin du Stang", "01/05/2008",
+                        "29000", "Quimper-1 2910"}),
             recordLine({.commune = "MORLAIX",
                         .reference = "29-003",
                         .postalCode = "29600",
@@ -104,22 +107,18 @@ TEST(HostileFile, MissingFileShowsWhereItWasLookedFor) {
     expectEveryOperationShows(directory.referenceFile(), missingMessage(directory));
 }
 
-TEST(HostileFile, DirectoryInPlaceOfTheFileIsUnreadable) {
-    TemporaryProgramDirectory directory;
-    std::filesystem::create_directory(directory.referenceFile());
-    expectEveryOperationShows(directory.referenceFile(), unreadableMessage(directory));
-}
-
-// A named pipe with no writer, or a device that never ends, in place of the file: the program
-// would wait for ever, so only a regular file may be read.
-TEST(HostileFile, PipeOrDeviceInPlaceOfTheFileIsUnreadable) {
-    TemporaryProgramDirectory pipeDirectory;
-    ASSERT_EQ(::mkfifo(pipeDirectory.referenceFile().c_str(), 0600), 0);
-    expectEveryOperationShows(pipeDirectory.referenceFile(), unreadableMessage(pipeDirectory));
-
-    TemporaryProgramDirectory deviceDirectory;
-    std::filesystem::create_symlink("/dev/zero", deviceDirectory.referenceFile());
-    expectEveryOperationShows(deviceDirectory.referenceFile(), unreadableMessage(deviceDirectory));
+// A directory, a named pipe with no writer or a device that never ends in place of the file: the
+// program would fail or wait for ever, so only a regular file may be read.
+TEST(HostileFile, DirectoryPipeOrDeviceInPlaceOfTheFileIsUnreadable) {
+    TemporaryProgramDirectory folder;
+    std::filesystem::create_directory(folder.referenceFile());
+    TemporaryProgramDirectory pipe;
+    ASSERT_EQ(::mkfifo(pipe.referenceFile().c_str(), 0600), 0);
+    TemporaryProgramDirectory device;
+    std::filesystem::create_symlink("/dev/zero", device.referenceFile());
+    for (const TemporaryProgramDirectory* directory : {&folder, &pipe, &device}) {
+        expectEveryOperationShows(directory->referenceFile(), unreadableMessage(*directory));
+    }
 }
 
 // Runs the look in a child process that has traded root's rights for those of "nobody", and
@@ -160,10 +159,9 @@ TEST(HostileFile, FileWithoutReadPermissionIsUnreadable) {
     std::filesystem::permissions(directory.directory(), std::filesystem::perms::all);
     std::filesystem::permissions(file, std::filesystem::perms::none);
     const auto look = [&file] {
-        DatabaseRevision revision;
         return messageOf(buildListing(ListingOrder::Commune, file, "****", "00")) + "|" +
                messageOf(Cherche_Ref(SearchCriterion::Commune, "", file)) + "|" +
-               messageOf(revision.check(file));
+               messageOf(DatabaseRevision().check(file));
     };
     const std::string unreadable = unreadableMessage(directory);
     const std::string expected = unreadable + "|" + unreadable + "|" + unreadable;
@@ -187,8 +185,7 @@ TEST(HostileFile, EmptyFileListsNothingAndHasNoRevision) {
         EXPECT_EQ(countCaption(listing, "****"), "0 Rérérences **** sur 0");
     }
     EXPECT_TRUE(searchOf(SearchCriterion::Commune, "", file).empty());
-    DatabaseRevision revision;
-    EXPECT_EQ(revision.check(file).value(), "Base de donnée non ouverte");
+    EXPECT_EQ(revisionOf(file), "Base de donnée non ouverte");
 }
 
 // The header line is read like a record: under "****" it is listed, under a diploma it is only
@@ -200,24 +197,19 @@ TEST(HostileFile, HeaderAloneWithOrWithoutTerminator) {
         TemporaryProgramDirectory directory;
         const auto file = directory.writeBytes(header + std::string(terminator));
         for (const ListingOrder order : kEveryOrder) {
-            EXPECT_EQ(countCaption(listingOf(order, file, "****", "00"), "****"),
-                      "1 Rérérences **** sur 1");
-            EXPECT_EQ(countCaption(listingOf(order, file, "DFCF", "00"), "DFCF"),
-                      "0 Rérérences DFCF sur 1");
+            EXPECT_EQ(captionOf(order, file, "****"), "1 Rérérences **** sur 1");
+            EXPECT_EQ(captionOf(order, file, "DFCF"), "0 Rérérences DFCF sur 1");
         }
         EXPECT_EQ(searchOf(SearchCriterion::Commune, "r\xE9vision", file).size(), 1U);
-        DatabaseRevision revision;
-        EXPECT_EQ(revision.check(file).value(), "Base de donnée Révision 2026-12");
+        EXPECT_EQ(revisionOf(file), "Base de donnée Révision 2026-12");
     }
 }
 
 // A file saved by another system: the same records give the same listings and searches whatever
 // ends their lines, and a lone CR never makes an extra empty line.
 TEST(HostileFile, LineFeedOnlyAndCarriageReturnOnlyFilesReadAsCrLf) {
-    std::vector<std::string> lines{headerLine("R\xE9vision 2026-12")};
-    for (const std::string& record : sampleRecords()) {
-        lines.push_back(record);
-    }
+    std::vector<std::string> lines = sampleRecords();
+    lines.insert(lines.begin(), headerLine("R\xE9vision 2026-12"));
     TemporaryProgramDirectory reference;
     const auto crLfFile = reference.writeLines(lines);
     for (const std::string_view terminator : {"\n", "\r"}) {
@@ -284,10 +276,7 @@ TEST(HostileFile, VeryLongLinesAreCutAndTheNextLineIsIntact) {
 // The five bytes that Windows-1252 leaves undefined show as U+FFFD wherever text reaches the user.
 TEST(HostileFile, UndefinedWindows1252BytesShowAsReplacementCharacters) {
     const std::string undefined = "\x81\x8D\x8F\x90\x9D";
-    std::string fiveReplacements;
-    for (int i = 0; i < 5; ++i) {
-        fiveReplacements += kReplacement;
-    }
+    const std::string fiveReplacements = "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD";
     TemporaryProgramDirectory directory;
     const auto file =
         directory.writeLines({headerLine("Rev " + undefined),
@@ -295,16 +284,14 @@ TEST(HostileFile, UndefinedWindows1252BytesShowAsReplacementCharacters) {
 
     const Listing listing = listingOf(ListingOrder::Commune, file, "DFCF", "29");
     ASSERT_EQ(listing.lines.size(), 1U);
-    const std::string shown = cp1252ToUtf8(listing.lines[0]);
-    EXPECT_EQ(shown.substr(0, fiveReplacements.size()), fiveReplacements);
+    EXPECT_TRUE(cp1252ToUtf8(listing.lines[0]).starts_with(fiveReplacements));
     EXPECT_EQ(cp1252ToUtf8(cutCommuneLine(listing.lines[0]).cantonName), fiveReplacements);
 
     const LineList found = searchOf(SearchCriterion::Canton, undefined, file);
     ASSERT_EQ(found.size(), 1U);
-    EXPECT_EQ(cp1252ToUtf8(found[0]).substr(0, fiveReplacements.size()), fiveReplacements);
+    EXPECT_TRUE(cp1252ToUtf8(found[0]).starts_with(fiveReplacements));
 
-    DatabaseRevision revision;
-    EXPECT_EQ(revision.check(file).value(), "Base de donnée Rev " + fiveReplacements);
+    EXPECT_EQ(revisionOf(file), "Base de donnée Rev " + fiveReplacements);
 }
 
 // A file saved in UTF-8 by mistake: accented letters take two bytes and show as two wrong
@@ -323,17 +310,14 @@ TEST(HostileFile, Utf8FileByMistakeShowsWrongAccentsWithTheSameCounts) {
 
     for (const ListingOrder order : kEveryOrder) {
         for (const std::string_view diploma : {"****", "DFCF"}) {
-            EXPECT_EQ(countCaption(listingOf(order, utf8File, diploma, "00"), diploma),
-                      countCaption(listingOf(order, windowsFile, diploma, "00"), diploma));
+            EXPECT_EQ(captionOf(order, utf8File, diploma), captionOf(order, windowsFile, diploma));
         }
     }
     const Listing listing = listingOf(ListingOrder::Commune, utf8File, "****", "00");
     EXPECT_EQ(countCaption(listing, "****"), "4 Rérérences **** sur 4");
-    bool wrongAccentShown = false;
-    for (const std::string& line : linesOf(listing.lines)) {
-        wrongAccentShown |= cp1252ToUtf8(line).starts_with("PLOUGONVELIN-Ã‰GLISE");
-    }
-    EXPECT_TRUE(wrongAccentShown);
+    EXPECT_TRUE(std::ranges::any_of(linesOf(listing.lines), [](const std::string& line) {
+        return cp1252ToUtf8(line).starts_with("PLOUGONVELIN-Ã‰GLISE");
+    }));
     EXPECT_EQ(searchOf(SearchCriterion::Commune, "PLOUGONVELIN", utf8File).size(), 1U);
 }
 
@@ -342,24 +326,20 @@ TEST(HostileFile, FileReplacedOrTruncatedBetweenTwoListingsIsReadAnew) {
     TemporaryProgramDirectory directory;
     const std::vector<std::string> records = sampleRecords();
     const auto file = directory.writeLines(records);
-    EXPECT_EQ(countCaption(listingOf(ListingOrder::Commune, file, "DFCF", "00"), "DFCF"),
-              "2 Rérérences DFCF sur 3");
+    EXPECT_EQ(captionOf(ListingOrder::Commune, file, "DFCF"), "2 Rérérences DFCF sur 3");
 
     TemporaryProgramDirectory elsewhere;
     const auto replacement = elsewhere.writeLines({records[0], records[0], records[0], records[0]});
     std::filesystem::rename(replacement, file);
-    EXPECT_EQ(countCaption(listingOf(ListingOrder::Reference, file, "DFCF", "00"), "DFCF"),
-              "4 Rérérences DFCF sur 4");
+    EXPECT_EQ(captionOf(ListingOrder::Reference, file, "DFCF"), "4 Rérérences DFCF sur 4");
 
     // Cut in the middle of the second record: what is left of it is a short line.
     std::filesystem::resize_file(file, 140 + 50);
-    const Listing truncated = listingOf(ListingOrder::Canton, file, "****", "00");
-    EXPECT_EQ(countCaption(truncated, "****"), "2 Rérérences **** sur 2");
+    EXPECT_EQ(captionOf(ListingOrder::Canton, file, "****"), "2 Rérérences **** sur 2");
     EXPECT_EQ(searchOf(SearchCriterion::Commune, "BREST", file).size(), 2U);
 
     std::filesystem::resize_file(file, 0);
-    EXPECT_EQ(countCaption(listingOf(ListingOrder::PostalCode, file, "DFCF", "00"), "DFCF"),
-              "0 Rérérences DFCF sur 0");
+    EXPECT_EQ(captionOf(ListingOrder::PostalCode, file, "DFCF"), "0 Rérérences DFCF sur 0");
 }
 
 std::uint64_t peakResidentKilobytes() {

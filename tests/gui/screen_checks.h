@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QRect>
 #include <QScreen>
@@ -43,6 +45,31 @@ inline bool showActive(QWidget& window) {
     window.show();
     QApplication::setActiveWindow(&window);
     return QTest::qWaitForWindowActive(&window);
+}
+
+// The window's control of that name and kind; a missing one ends the test run.
+template <class Control> Control* control(const QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no control named %s", name);
+    }
+    return found;
+}
+
+// The lines a list shows, in order.
+inline QStringList linesShown(const QAbstractItemView& list) {
+    QStringList lines;
+    for (int row = 0; row < list.model()->rowCount(); ++row) {
+        lines << list.model()->index(row, 0).data().toString();
+    }
+    return lines;
+}
+
+// Writes a small file at the path, for a test about the files the program finds or removes.
+inline void writeFile(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("DFCF\r\n");
 }
 
 } // namespace orvel::testing

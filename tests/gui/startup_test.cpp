@@ -4,11 +4,11 @@
 #include "app/welcome_screen.h"
 #include "data/program_directory.h"
 #include "message_catcher.h"
+#include "screen_checks.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -45,22 +45,48 @@ void click(QWidget* window, const char* button) {
     QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
-void closeThroughWindowSystem(QWidget* window) {
-    window->windowHandle()->close();
-}
-
 // What the user saw while the program ran.
 struct Run {
     int exitCode = -1;
     bool warningShown = false;
     bool mainShown = false;
     bool mainBeforeItsTurn = false; // a main window existed while a screen was shown
+
+    [[nodiscard]] QString seen() const {
+        const auto word = [](bool shown) { return shown ? QStringLiteral("yes") : "no"; };
+        return QStringLiteral("exit %1, warning %2, main %3, main early %4")
+            .arg(exitCode)
+            .arg(word(warningShown), word(mainShown), word(mainBeforeItsTurn));
+    }
 };
+
+// The user's parts: pass both screens with their buttons, or close one of them.
+void passBothScreens() {
+    if (auto* welcome = shown<orvel::Acceuil>()) {
+        click(welcome, "Command1");
+    } else if (auto* warning = shown<orvel::Avertissement>()) {
+        click(warning, "Suivant");
+    }
+}
+
+void closeTheWelcomeScreen() {
+    if (auto* welcome = shown<orvel::Acceuil>()) {
+        welcome->windowHandle()->close();
+    }
+}
+
+void closeTheWarningScreen() {
+    if (auto* warning = shown<orvel::Avertissement>()) {
+        warning->windowHandle()->close();
+    } else {
+        passBothScreens();
+    }
+}
 
 // Runs the program while playing the user's part: every few milliseconds `act` looks at the
 // windows and may act on one. The main window, once shown, is closed, which must end the run.
 Run runAs(const QString& programDirectory, std::chrono::milliseconds welcomeInterval,
-          const std::function<void(Run&)>& act) {
+          const std::function<void()>& act) {
     Run run;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&] {
@@ -70,10 +96,10 @@ Run runAs(const QString& programDirectory, std::chrono::milliseconds welcomeInte
         run.warningShown |= shown<orvel::Avertissement>() != nullptr;
         if (auto* main = shown<orvel::Main>()) {
             run.mainShown = true;
-            closeThroughWindowSystem(main);
+            main->windowHandle()->close();
             return;
         }
-        act(run);
+        act();
     });
     user.start(10);
     // Only a program that never ends meets this guard.
@@ -83,12 +109,6 @@ Run runAs(const QString& programDirectory, std::chrono::milliseconds welcomeInte
     guard.start(30s);
     run.exitCode = orvel::runProgram(programDirectory.toStdString(), welcomeInterval);
     return run;
-}
-
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("DFCF\r\n");
 }
 
 // Every file of the per-user settings store.
@@ -126,94 +146,54 @@ private slots:
     }
 
     void init() {
-        touch(legacyFile());
+        orvel::testing::writeFile(legacyFile());
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
             .removeRecursively();
     }
 
     void leftAloneTheWelcomeScreenGivesWayToTheMainWindow() {
-        const Run run = runAs(directory_.path(), 50ms, [](Run&) {});
-
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.mainShown);
-        QVERIFY(!run.mainBeforeItsTurn);
-        QVERIFY(!run.warningShown);
+        const Run run = runAs(directory_.path(), 50ms, [] {});
+        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main yes, main early no"));
         QVERIFY(QFile::exists(legacyFile()));
     }
 
     void suiteLeadsThroughTheWarningToTheMainWindow() {
         orvel::testing::MessageCatcher catcher;
-        const Run run = runAs(directory_.path(), 1min, [](Run&) {
-            if (auto* welcome = shown<orvel::Acceuil>()) {
-                click(welcome, "Command1");
-            } else if (auto* warning = shown<orvel::Avertissement>()) {
-                click(warning, "Suivant");
-            }
-        });
-
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.warningShown);
-        QVERIFY(run.mainShown);
-        QVERIFY(!run.mainBeforeItsTurn);
+        const Run run = runAs(directory_.path(), 1min, passBothScreens);
+        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
         QVERIFY(!QFile::exists(legacyFile()));
         QVERIFY(catcher.seen().empty());
     }
 
     void closingTheWelcomeScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, [](Run&) {
-            if (auto* welcome = shown<orvel::Acceuil>()) {
-                closeThroughWindowSystem(welcome);
-            }
-        });
-
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(!run.mainShown);
-        QVERIFY(!run.warningShown);
+        const Run run = runAs(directory_.path(), 1min, closeTheWelcomeScreen);
+        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main no, main early no"));
         QVERIFY(QFile::exists(legacyFile()));
         QCOMPARE(settingsFiles(), QStringList());
     }
 
     void closingTheWarningScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, [](Run&) {
-            if (auto* welcome = shown<orvel::Acceuil>()) {
-                click(welcome, "Command1");
-            } else if (auto* warning = shown<orvel::Avertissement>()) {
-                closeThroughWindowSystem(warning);
-            }
-        });
-
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.warningShown);
-        QVERIFY(!run.mainShown);
+        const Run run = runAs(directory_.path(), 1min, closeTheWarningScreen);
+        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main no, main early no"));
         QCOMPARE(settingsFiles(), QStringList());
     }
 
     void startedElsewhereItUsesItsOwnDirectory() {
         // The test executable stands in the build's program directory, next to the sample
         // reference file; the working directory holds a decoy legacy file.
-        const QString ownDirectory = QString::fromStdString(orvel::programDirectory().string());
-        QVERIFY(QFile::exists(QDir(ownDirectory).filePath(QStringLiteral("Liste_References.prn"))));
-        const QString ownLegacy = QDir(ownDirectory).filePath(kLegacyName);
-        touch(ownLegacy);
+        const QDir own(QString::fromStdString(orvel::programDirectory().string()));
+        QVERIFY(QFile::exists(own.filePath(QStringLiteral("Liste_References.prn"))));
+        orvel::testing::writeFile(own.filePath(kLegacyName));
         QTemporaryDir elsewhere;
-        const QString decoy = QDir(elsewhere.path()).filePath(kLegacyName);
-        touch(decoy);
+        orvel::testing::writeFile(QDir(elsewhere.path()).filePath(kLegacyName));
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-
-        const Run run = runAs(ownDirectory, 1min, [](Run&) {
-            if (auto* welcome = shown<orvel::Acceuil>()) {
-                click(welcome, "Command1");
-            } else if (auto* warning = shown<orvel::Avertissement>()) {
-                click(warning, "Suivant");
-            }
-        });
+        const Run run = runAs(own.path(), 1min, passBothScreens);
         QDir::setCurrent(previous);
 
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.mainShown);
-        QVERIFY(!QFile::exists(ownLegacy));
-        QVERIFY(QFile::exists(decoy));
+        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
+        QVERIFY(!QFile::exists(own.filePath(kLegacyName)));
+        QVERIFY(QFile::exists(QDir(elsewhere.path()).filePath(kLegacyName)));
     }
 };
 
