@@ -262,8 +262,9 @@ private slots:
 
         listAll(button.toLatin1().constData());
         QVERIFY(catcher_->seen().empty());
-        const auto listing =
-            orvel::buildListing(order, program_->referenceFile(), "DFCF", "00").value();
+        const auto read = orvel::buildListing(order, program_->referenceFile(), "DFCF", "00");
+        QVERIFY(read.ok());
+        const orvel::Listing& listing = read.value();
         QStringList expected;
         for (std::size_t i = 0; i < listing.lines.size(); ++i) {
             expected << orvel::fromCp1252(listing.lines[i]);
