@@ -9,7 +9,7 @@ import {
 import { departmentNumber, serial } from "./communes.mjs";
 import { chance, random } from "./random.mjs";
 import { headerLine, NO_COMMUNE, recordLine } from "./record.mjs";
-import { ensureWidestCantonName, specialRecords } from "./special_records.mjs";
+import { ensureWidestCantonName, plantedRecords } from "./planted_records.mjs";
 
 const RECORD_COUNT = 40000;
 const REVISION = "Révision 2026-12 (exemple)";
@@ -22,7 +22,7 @@ function allRecords() {
         ? serial("PM-", index + 1, 3)
         : departmentNumber("DPLF", record.postalCode.slice(0, 2));
     const records = [
-        ...specialRecords(),
+        ...plantedRecords(),
         ...mills(15500), ...inlandIslands(1800), ...maritimeIslands(900), ...iotaIslands(300),
         ...lights("WLOTA", 350, wlota), ...lights("DPLF", 300, dplf), ...sambreForts(60), ...paris(),
     ];

@@ -8,7 +8,7 @@ import {
 import { pick } from "./random.mjs";
 import { NO_COMMUNE, NO_POSTAL_CODE, NO_REFERENCE } from "./record.mjs";
 
-export function specialRecords() {
+export function plantedRecords() {
     const commune = (name, department) => namedCommune(name, department);
     const records = [
         // Forts at sea: no commune; the DFCF listing leaves them out, "****" lists them.
