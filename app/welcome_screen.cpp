@@ -1,6 +1,6 @@
 #include "app/welcome_screen.h"
 
-#include "app/clickable_label.h"
+#include "app/event_hooks.h"
 #include "app/information_texts.h"
 #include "app/qt_text.h"
 #include "app/window_style.h"
@@ -19,9 +19,9 @@ constexpr double kLabelPoints = 13.5;
 
 } // namespace
 
-ClickableLabel* Acceuil::addCallSign(QWidget* frame, const char* name, const QString& text,
-                                     QRect geometry) {
-    auto* label = new ClickableLabel(text, frame);
+QLabel* Acceuil::addCallSign(QWidget* frame, const char* name, const QString& text,
+                             QRect geometry) {
+    auto* label = new QLabel(text, frame);
     placeLabel(label, name, geometry, Qt::AlignLeft);
     label->setFont(sansSerifFont(kLabelPoints, false, true));
     label->setToolTip(QStringLiteral("Cliquez"));
@@ -41,7 +41,7 @@ Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::millisecon
     addLabel(frame, "Label3", QStringLiteral("d'après une compilation de"),
              twipRect(1680, 960, 4335, 375), Qt::AlignRight)
         ->setFont(bold);
-    ClickableLabel* compiler =
+    QLabel* compiler =
         addCallSign(frame, "Label1", QStringLiteral("Tornim"), twipRect(6120, 960, 1215, 375));
     addLabel(frame, "Label5",
              QStringLiteral("Pour toutes activités se référer au diplome manager du département"),
@@ -50,14 +50,14 @@ Acceuil::Acceuil(std::filesystem::path programDirectory, std::chrono::millisecon
     addLabel(frame, "Label4", QStringLiteral("Création du logiciel par"),
              twipRect(120, 2880, 5535, 375), Qt::AlignRight)
         ->setFont(bold);
-    ClickableLabel* author =
+    QLabel* author =
         addCallSign(frame, "Label6", QStringLiteral("Pelkar"), twipRect(5760, 2880, 1215, 375));
 
     QPushButton* suite = addSuiteButton("Command1", twipRect(7680, 2880, 1095, 375));
     suite->setFont(sansSerifFont(9.75));
 
-    connect(compiler, &ClickableLabel::clicked, this, [this] { showCredits(compilerCredits()); });
-    connect(author, &ClickableLabel::clicked, this, [this] { showCredits(authorCredits()); });
+    onClick(compiler, [this] { showCredits(compilerCredits()); });
+    onClick(author, [this] { showCredits(authorCredits()); });
     connect(suite, &QPushButton::clicked, this, &Acceuil::Command1_Click);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
