@@ -10,10 +10,6 @@ void LineListModel::setLines(LineList lines) {
     endResetModel();
 }
 
-void LineListModel::clear() {
-    setLines(LineList());
-}
-
 int LineListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }

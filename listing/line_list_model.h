@@ -15,7 +15,6 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setLines(LineList lines);
-    void clear();
     [[nodiscard]] const LineList& lines() const { return lines_; }
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
