@@ -4,10 +4,8 @@ namespace orvel {
 
 std::string failureMessage(const ReadFailure& failure) {
     const std::string name = failure.path.filename().string();
-    std::string directory = failure.path.parent_path().string();
-    if (directory.empty()) {
-        directory = ".";
-    }
+    const std::filesystem::path parent = failure.path.parent_path();
+    const std::string directory = parent.empty() ? std::string(".") : parent.string();
     if (failure.kind == ReadFailure::Kind::Missing) {
         return "Le fichier des références " + name + " est introuvable dans le répertoire " +
                directory + ".";
