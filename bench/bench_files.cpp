@@ -14,7 +14,7 @@ namespace orvel::bench {
 constexpr int kCopies = 10;
 
 std::filesystem::path sampleFile() {
-    return programFile(programDirectory(), kReferenceFileName);
+    return programDirectory() / kReferenceFileName;
 }
 
 std::filesystem::path queryTool() {

@@ -4,11 +4,11 @@
 // The reference file is the program's own, or the one named by ORVEL_BENCH_FILE.
 // The last line printed is gui_listing_vs_naive=<our time / naive time>.
 #include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "data/program_directory.h"
 #include "data/reference_file.h"
 #include "listing/listing.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -47,8 +47,7 @@ void BM_MainWindowCommuneListing(benchmark::State& state) {
 }
 
 void BM_NaiveSortedListWidget(benchmark::State& state) {
-    const std::filesystem::path file =
-        orvel::programFile(gProgramDirectory, orvel::kReferenceFileName);
+    const std::filesystem::path file = gProgramDirectory / orvel::kReferenceFileName;
     QListWidget list;
     list.setSortingEnabled(true);
     list.setFont(orvel::listFont());
@@ -101,9 +100,8 @@ int main(int argc, char* argv[]) {
         gProgramDirectory = orvel::programDirectory();
     } else {
         gProgramDirectory = givenFileDirectory.path().toStdString();
-        std::filesystem::create_symlink(
-            std::filesystem::absolute(givenFile.toStdString()),
-            orvel::programFile(gProgramDirectory, orvel::kReferenceFileName));
+        std::filesystem::create_symlink(std::filesystem::absolute(givenFile.toStdString()),
+                                        gProgramDirectory / orvel::kReferenceFileName);
     }
 
     RecordingReporter reporter;

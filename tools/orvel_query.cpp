@@ -226,9 +226,8 @@ int run(int argc, char** argv) {
     if (!options || options->words.empty()) {
         return usageError();
     }
-    const std::filesystem::path file = options->file
-                                           ? std::filesystem::path(*options->file)
-                                           : programFile(programDirectory(), kReferenceFileName);
+    const std::filesystem::path file = options->file ? std::filesystem::path(*options->file)
+                                                     : programDirectory() / kReferenceFileName;
     const std::string_view command = options->words[0];
     if (command == "list" && options->words.size() >= 2) {
         return runList(file, *options);

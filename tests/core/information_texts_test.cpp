@@ -1,4 +1,5 @@
 #include "app/information_texts.h"
+#include "data/version.h"
 
 #include <gtest/gtest.h>
 #include <string>

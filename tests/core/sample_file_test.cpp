@@ -24,7 +24,7 @@ namespace {
 constexpr std::size_t kSampleLineCount = 40001;
 
 std::filesystem::path sampleFile() {
-    return programFile(programDirectory(), kReferenceFileName);
+    return programDirectory() / kReferenceFileName;
 }
 
 std::string cp(std::string_view utf8) {

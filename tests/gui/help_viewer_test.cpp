@@ -44,8 +44,7 @@ class HelpViewerTest : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(html);
         }
-        showHelp(program_.get(), directory_->filePath(name + ".hlp").toStdString(),
-                 HelpCommand::Contents);
+        showHelp(program_.get(), directory_->filePath(name + ".hlp").toStdString());
     }
 
 private slots:
@@ -87,9 +86,9 @@ private slots:
     }
 
     void secondCallReusesTheOpenViewer() {
-        const auto help = programFile(programDirectory(), "Orvel_Reference.hlp");
-        showHelp(program_.get(), help, HelpCommand::Contents);
-        showHelp(program_.get(), help, HelpCommand::Contents);
+        const auto help = programDirectory() / "Orvel_Reference.hlp";
+        showHelp(program_.get(), help);
+        showHelp(program_.get(), help);
         QCOMPARE(openViewers().size(), 1);
     }
 
@@ -97,8 +96,7 @@ private slots:
         // Started from elsewhere, the program still looks next to its executable.
         const QString previous = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
-        showHelp(program_.get(), programFile(programDirectory(), "Orvel_Reference.hlp"),
-                 HelpCommand::Contents);
+        showHelp(program_.get(), programDirectory() / "Orvel_Reference.hlp");
         QDir::setCurrent(previous);
 
         const QList<QWidget*> viewers = openViewers();

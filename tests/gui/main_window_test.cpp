@@ -1,6 +1,5 @@
 #include "app/information_texts.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
 #include "data/read_failure.h"
 #include "listing/detail_window.h"
 #include "listing/listing.h"
@@ -9,6 +8,7 @@
 #include "reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
+#include "widgets/qt_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "app/qt_text.h"
 #include "data/read_failure.h"
 #include "reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
 #include "tests/gui/message_catcher.h"
+#include "widgets/qt_text.h"
 
 #include <QAbstractItemModel>
 #include <QButtonGroup>
