@@ -19,6 +19,10 @@ bool isMissing(std::error_code error) {
 } // namespace
 
 LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
+    if (path == kStandardInput) {
+        startReading(stdin);
+        return;
+    }
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status)) {
@@ -39,10 +43,14 @@ LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
                                                  : ReadFailure::Kind::Unreadable);
         return;
     }
+    startReading(file);
+}
+
+void LineReader::startReading(std::FILE* file) {
     // Our own buffer is large; a second one inside the C library would only copy twice.
     std::setvbuf(file, nullptr, _IONBF, 0);
     file_ = file;
-    buffer_.resize(std::clamp(fileSizeHint(path) + 1, kSmallestBuffer, kLargestBuffer));
+    buffer_.resize(std::clamp(fileSizeHint(path_) + 1, kSmallestBuffer, kLargestBuffer));
     carried_.reserve(kRecordLength);
 }
 
@@ -52,7 +60,7 @@ void LineReader::fail(ReadFailure::Kind kind) {
 }
 
 LineReader::~LineReader() {
-    if (file_ != nullptr) {
+    if (file_ != nullptr && file_ != stdin) {
         std::fclose(file_);
     }
 }

@@ -14,6 +14,10 @@ namespace orvel {
 // The name of the reference file in the program's directory.
 inline constexpr std::string_view kReferenceFileName = "Liste_References.prn";
 
+// The path that names standard input instead of a file (orvel-query's "--file -"). Asked for by
+// name, it is read as it comes, be it a pipe or a file.
+inline constexpr std::string_view kStandardInput = "-";
+
 // No reader looks past column 138, so longer lines are cut there: a line of any length, even a
 // file with no line break at all, costs the reader no more memory than a complete record.
 inline constexpr std::size_t kRecordLength = 138;
@@ -35,6 +39,7 @@ public:
     bool next(std::string_view& line);
 
 private:
+    void startReading(std::FILE* file);
     void fail(ReadFailure::Kind kind);
     bool refill();
     const char* findTerminator();
