@@ -113,6 +113,7 @@ void Main::buildControls() {
     Type_Activite->setToolTip(fromUtf8("Selectionnez un diplôme"));
     setPaleYellow(Type_Activite);
     label4->setBuddy(Type_Activite);
+    Type_Activite->lineEdit()->setAccessibleName(label4->text());
     Type_Activite->view()->setAccessibleName(fromUtf8("Liste des diplômes"));
 
     Dpart =

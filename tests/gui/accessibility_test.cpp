@@ -45,8 +45,7 @@ QString spokenName(QAccessibleInterface* control) {
 QStringList faultsOf(const QWidget& window, int& focusable) {
     QStringList faults;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        // A control whose focus goes to another (the combo box's edit field) is that other one.
-        if (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy() != nullptr) {
+        if (widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
         ++focusable;
@@ -64,12 +63,12 @@ QStringList faultsOf(const QWidget& window, int& focusable) {
 
 struct WindowCase {
     const char* name;
-    int focusable; // the controls the keyboard reaches, with the combo box's drop-down list
+    int focusable; // the controls the keyboard reaches, with the combo box's field and list
     std::function<std::unique_ptr<QWidget>(const TemporaryProgramDirectory&)> open;
 };
 
 const WindowCase kWindows[] = {
-    {"main", 10, [](auto& program) { return std::make_unique<Main>(program.directory()); }},
+    {"main", 11, [](auto& program) { return std::make_unique<Main>(program.directory()); }},
     {"search", 12,
      [](auto& program) { return std::make_unique<Rechercher>(program.referenceFile()); }},
     {"detail", 10, [](auto&) { return std::make_unique<Affichage>(""); }},
