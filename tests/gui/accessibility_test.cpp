@@ -4,12 +4,12 @@
 #include "app/main_window.h"
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
-#include "app/window_style.h"
 #include "listing/detail_window.h"
 #include "modal_watcher.h"
 #include "reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
+#include "widgets/window_style.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -79,7 +79,7 @@ const WindowCase kWindows[] = {
          // The viewer opens as a window of its own among the children of the one it was asked
          // from.
          auto parent = std::make_unique<QWidget>();
-         showHelp(parent.get(), program.directory() / "Orvel_Reference.hlp", HelpCommand::Contents);
+         showHelp(parent.get(), program.directory() / "Orvel_Reference.hlp");
          return parent;
      }},
 };
