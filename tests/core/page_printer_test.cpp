@@ -1,15 +1,13 @@
 #include "listing/page_printer.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace orvel {
 namespace {
 
-// A printer that keeps its font and what it printed, and notes how many lines stood on the
-// page when the document ended.
+// A printer that keeps its font and writes down each line with the font it was printed in.
 class PaperPrinter : public Printer {
 public:
     [[nodiscard]] std::string fontName() const override { return name; }
@@ -18,73 +16,51 @@ public:
     void setFontSize(double points) override { size = points; }
     void setBold(bool on) override { bold = on; }
     void printLine(std::string_view line) override {
-        lines.emplace_back(line);
-        fonts.insert(name + " " + std::to_string(size) + (bold ? " bold" : ""));
+        page.push_back(font() + "|" + std::string(line));
     }
-    void endDocument() override { linesAtEnd.push_back(lines.size()); }
+    void endDocument() override { page.push_back(font() + "|end"); }
+    [[nodiscard]] std::string font() const {
+        return name + " " + std::to_string(size) + (bold ? " bold" : "");
+    }
 
     std::string name = "Arial";
     double size = 12.5;
     bool bold = true;
-    std::vector<std::string> lines;
-    std::set<std::string> fonts;
-    std::vector<std::size_t> linesAtEnd;
+    std::vector<std::string> page;
 };
 
-LineList listOf(const std::vector<std::string>& texts) {
-    LineList lines;
-    for (const std::string& text : texts) {
-        lines.append(text);
-    }
-    return lines;
-}
-
+// The dialog comes once the print font is set; the printer's font is given back afterwards.
 TEST(PrintPage, TitleHeadingThenTheFirst115CharactersOfEveryLine) {
-    const std::string line136 = std::string(115, 'a') + std::string(21, 'b');
-    const LineList lines = listOf({line136, "QUIMPER 29000 ", std::string(115, 'c'), ""});
-    std::set<std::string> headings;
-    const std::pair<ListingMode, const char*> titles[] = {
-        {ListingMode::Commune, "DMF par Communes"},
-        {ListingMode::Reference, "DMF par R\xE9"
-                                 "f\xE9rences"},
-        {ListingMode::Canton, "DMF par Cantons"},
-        {modeRecordedBy(ListingOrder::PostalCode), "DMF par Cantons"}};
-    for (const auto& [mode, titleEnd] : titles) {
+    LineList lines;
+    for (const std::string& line : {std::string(115, 'a') + "bc", std::string("QUIMPER ")}) {
+        lines.append(line);
+    }
+    const std::string font = "Courier New 8.000000 bold|";
+    const std::string title = font + std::string(28, ' ') +
+                              "Affichage des r\xE9"
+                              "f\xE9rences DMF par ";
+    for (const auto& [mode, titleEnd] :
+         {std::pair{ListingMode::Commune, "Communes"},
+          std::pair{ListingMode::Reference, "R\xE9"
+                                            "f\xE9rences"},
+          std::pair{modeRecordedBy(ListingOrder::PostalCode), "Cantons"}}) {
         PaperPrinter printer;
-        std::size_t linesAtDialog = 99;
-        printPage(printer, mode, "DMF", lines, [&] {
-            linesAtDialog = printer.lines.size();
-            EXPECT_EQ(printer.name + " " + std::to_string(printer.size), "Courier New 8.000000");
-            EXPECT_TRUE(printer.bold);
-        });
-        EXPECT_EQ(linesAtDialog, 0U);
-        EXPECT_EQ(printer.lines,
-                  (std::vector<std::string>{std::string(28, ' ') +
-                                                "Affichage des r\xE9"
-                                                "f\xE9rences " +
-                                                titleEnd,
-                                            "", printer.lines.at(2), "", std::string(115, 'a'),
-                                            "QUIMPER 29000 ", std::string(115, 'c'), ""}));
-        headings.insert(printer.lines.at(2));
-        EXPECT_EQ(printer.fonts, std::set<std::string>{"Courier New 8.000000 bold"});
-        EXPECT_EQ(printer.linesAtEnd, std::vector<std::size_t>{8});
-        EXPECT_EQ(printer.name + " " + std::to_string(printer.size), "Arial 12.500000");
-        EXPECT_FALSE(printer.bold);
+        printPage(printer, mode, "DMF", lines,
+                  [&printer] { printer.page.push_back(printer.font()); });
+        ASSERT_EQ(printer.page.size(), 8U);
+        EXPECT_EQ(printer.page,
+                  (std::vector<std::string>{"Courier New 8.000000 bold", title + titleEnd, font,
+                                            printer.page[3], font, font + std::string(115, 'a'),
+                                            font + "QUIMPER ", font + "end"}));
+        EXPECT_NE(printer.page[3].find("Nom Canton"), std::string::npos); // the heading
+        EXPECT_EQ(printer.font(), "Arial 12.500000");
     }
-    // Each mode has its own heading, which names its columns.
-    EXPECT_EQ(headings.size(), 3U);
-    for (const std::string& heading : headings) {
-        EXPECT_NE(heading.find("Nom Canton"), std::string::npos) << heading;
-    }
-}
-
-// With no listing there is nothing to print: no dialog, and the printer is not touched.
-TEST(PrintPage, NothingWithoutAListing) {
+    // With no listing there is nothing to print: no dialog, and the printer is not touched.
     PaperPrinter printer;
-    bool dialogShown = false;
-    printPage(printer, ListingMode::None, "DFCF", listOf({"A"}), [&] { dialogShown = true; });
-    EXPECT_FALSE(dialogShown);
-    EXPECT_TRUE(printer.lines.empty() && printer.linesAtEnd.empty() && printer.bold);
+    printPage(printer, ListingMode::None, "DFCF", lines,
+              [&printer] { printer.page.push_back("dialog"); });
+    EXPECT_TRUE(printer.page.empty());
+    EXPECT_EQ(printer.font(), "Arial 12.500000 bold");
 }
 
 } // namespace

@@ -5,16 +5,9 @@
 #include "listing/qt_printer.h"
 #include "tests/gui/message_catcher.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QtPrintSupport>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace orvel {
 namespace {
