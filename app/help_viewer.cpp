@@ -75,6 +75,7 @@ QTextBrowser* createViewer(QWidget* parent) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(720, 640);
     auto* browser = new QTextBrowser(window);
+    browser->setAccessibleName(QStringLiteral("Texte de la notice"));
     browser->setOpenExternalLinks(true);
     auto* findBox = new QLineEdit(window);
     auto* layout = new QVBoxLayout(window);
