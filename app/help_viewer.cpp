@@ -50,6 +50,7 @@ void findNext(QTextBrowser* browser, const QString& text) {
 // find box under the text, whose Enter finds the next place and whose Escape closes it.
 void addKeys(QWidget* window, QTextBrowser* browser, QLineEdit* findBox) {
     findBox->setPlaceholderText(QStringLiteral("Rechercher dans l'aide"));
+    findBox->setAccessibleName(findBox->placeholderText());
     findBox->hide();
     QObject::connect(findBox, &QLineEdit::returnPressed,
                      [browser, findBox] { findNext(browser, findBox->text()); });
