@@ -197,7 +197,7 @@ Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::p
             appendLine(line, layout, record);
             listing.lines.append(line);
             if (keepRecords == KeepRecords::Yes) {
-                listing.records.append(record);
+                listing.records.append(listing.readCount == 0 ? std::string_view() : record);
             }
             ++listing.listedCount;
         }

@@ -30,7 +30,9 @@ ListingMode modeRecordedBy(ListingOrder order);
 // The header line is read and tested like a record.
 struct Listing {
     LineList lines;
-    LineList records; // the record behind each line, in the same order, when asked for
+    // The record behind each line, in the same order, when asked for; empty behind the header
+    // line, which a listing under "****" and "00" lists but which is no record.
+    LineList records;
     std::uint64_t listedCount = 0;
     std::uint64_t readCount = 0;
 };

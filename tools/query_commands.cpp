@@ -106,7 +106,10 @@ int runList(const Options& options) {
     }
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         if (options.csv) {
-            out.append(recordCsvRow(listing.records[i]));
+            // The header line has no record behind it: the caption counts it, CSV does not.
+            if (!listing.records[i].empty()) {
+                out.append(recordCsvRow(listing.records[i]));
+            }
         } else {
             out.appendLine({listing.lines[i]});
         }
@@ -129,11 +132,10 @@ int runSearch(const Options& options) {
     Output out;
     const auto writeHeaderOnce = [&] {
         if (options.csv && found == 0) {
-            out.append(resultCsvHeader());
+            out.append(recordCsvHeader());
         }
     };
-    std::string line;
-    const auto writeResult = [&](std::string_view start, std::string_view end) {
+    const auto writeResult = [&](const MatchingRecord& match) {
         // A text the file cannot hold finds nothing; the file is read all the same, so that
         // a file that cannot be read is still reported.
         if (!text) {
@@ -141,15 +143,15 @@ int runSearch(const Options& options) {
         }
         writeHeaderOnce();
         ++found;
-        if (options.csv) {
-            line.assign(start).append(end);
-            out.append(resultCsvRow(line));
-        } else {
-            out.appendLine({start, end});
+        if (!options.csv) {
+            const SearchResultParts parts = searchResultParts(match.line);
+            out.appendLine({parts.start, parts.end});
+        } else if (!match.isHeaderLine) {
+            out.append(recordCsvRow(match.line));
         }
     };
     const std::optional<ReadFailure> failure =
-        forEachSearchResult(criterion, text.value_or(""), referenceFile(options), writeResult);
+        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult);
     if (failure) {
         return fileError(options, *failure);
     }

@@ -331,18 +331,45 @@ TEST_F(OrvelQueryTest, SearchTakesUtf8AndATextTheFileCannotHoldFindsNothing) {
     EXPECT_EQ(linesOf(unheld.err).back(), "0 Rérérences ŵ sur 7");
 }
 
-TEST_F(OrvelQueryTest, RevisionAndCsv) {
+TEST_F(OrvelQueryTest, RevisionPrintsTheMessage) {
     EXPECT_EQ(query({"revision"}).out, "Base de donnée R2026" + std::string(19, ' ') + "\n");
-    const Outcome csv = query({"--csv", "list", "reference", "DFCF", "00"});
-    EXPECT_EQ(csv.status, 0);
-    EXPECT_EQ(
-        csv.out,
-        "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n"
-        "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n"
-        "BREST,DFCF,29-001,Fort,Portzic,1998,29200,Brest,2905\r\n");
+}
+
+TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
+    const std::string header =
+        "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n";
+    const std::string coeuvres =
+        "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n";
+    const std::string brest = "BREST,DFCF,29-001,Fort,Portzic,1998,29200,Brest,2905\r\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string rows;
+        std::string caption; // unchanged by CSV
+    } cases[] = {
+        {{"list", "reference", "DFCF", "00"}, coeuvres + brest, "2 Rérérences DFCF sur 7"},
+        {{"search", "3", "fort"}, coeuvres + brest, ""},
+        {{"search", "1", "brest"}, brest, ""},
+        {{"search", "1", "r2026"}, "", ""}, // the header line is found, but is no record
+        {{"list", "canton", "DPLF", "--", "--"},
+         "OUESSANT,DPLF,PM-021,Phare,Stiff,,-----,Ouessant,2999\r\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "--csv");
+        const Outcome ran = query(args);
+        EXPECT_EQ(ran.out, header + c.rows) << c.args.back();
+        EXPECT_EQ(ran.status, 0) << c.args.back();
+        if (!c.caption.empty()) {
+            EXPECT_EQ(ran.err, c.caption + "\n");
+        }
+    }
+    const Outcome whole = query({"--csv", "list", "commune", "****", "00"});
+    EXPECT_EQ(linesOf(whole.out).size(), 7U); // header row and six records; no header line
+    EXPECT_EQ(whole.err, "7 Rérérences **** sur 7\n");
     const Outcome none = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(linesOf(none.out).size(), 1U); // the header alone
+    EXPECT_EQ(none.out, header);
 }
 
 TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {
