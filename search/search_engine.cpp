@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
+#include "search/loose_text.h"
 
 #include <algorithm>
 #include <utility>
@@ -83,8 +84,10 @@ std::string searchResultLine(std::string_view record) {
 
 std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
                                                  const std::filesystem::path& referenceFile,
-                                                 const SearchRecordSink& onMatch) {
-    const std::string wanted = upperCased(text);
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching) {
+    const bool loose = matching == Matching::Loose;
+    const std::string wanted = loose ? looseText(text) : upperCased(text);
     std::string scratch;
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
@@ -94,7 +97,10 @@ std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std:
         }
         const std::string_view value = strippedValue(criterion, record, scratch);
         // A blank value matches nothing, not even an empty text.
-        if (!trimBlanks(value).empty() && occursIn(value, wanted)) {
+        if (trimBlanks(value).empty()) {
+            return;
+        }
+        if (loose ? looseText(value).find(wanted) != std::string::npos : occursIn(value, wanted)) {
             onMatch({record, isHeaderLine});
         }
     });

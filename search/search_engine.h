@@ -37,11 +37,16 @@ struct MatchingRecord {
     bool isHeaderLine;
 };
 
+// How the text is compared: as the search window does (case ignored, accents kept), or loosely,
+// with case, accents and ligatures folded on both sides as the listings' order folds them.
+enum class Matching { Exact, Loose };
+
 // The same search, handing each matching line over instead of keeping it: for a caller that
 // writes the results out at once.
 using SearchRecordSink = std::function<void(const MatchingRecord&)>;
 std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
                                                  const std::filesystem::path& referenceFile,
-                                                 const SearchRecordSink& onMatch);
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching = Matching::Exact);
 
 } // namespace orvel

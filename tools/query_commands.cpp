@@ -151,7 +151,8 @@ int runSearch(const Options& options) {
         }
     };
     const std::optional<ReadFailure> failure =
-        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult);
+        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult,
+                              options.loose ? Matching::Loose : Matching::Exact);
     if (failure) {
         return fileError(options, *failure);
     }
@@ -187,6 +188,9 @@ int runCommand(const Options& options) {
         throw UsageError("commande manquante (list, search ou revision)");
     }
     const std::string& command = options.words[0];
+    if (options.loose && command != "search") {
+        throw UsageError("l'option --loose ne s'applique qu'à search");
+    }
     if (command == "list") {
         return runList(options);
     }

@@ -14,6 +14,7 @@ struct Options {
     std::optional<std::string> file; // "-" reads standard input
     bool csv = false;
     bool quiet = false;
+    bool loose = false;             // search: case, accents and ligatures folded
     std::vector<std::string> words; // the command first
 };
 
