@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,11 +40,16 @@ struct Listing {
 
 enum class KeepRecords { No, Yes };
 
+// Shown every line read, listed or not: for a caller that checks something against the whole
+// file within the listing's one reading of it.
+using LineObserver = std::function<void(std::string_view line)>;
+
 // Reads the whole reference file and lists the records of the diploma and department texts
 // (Windows-1252, compared unchanged; "****" and "00" select every diploma and department).
 Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
                              std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords = KeepRecords::No);
+                             KeepRecords keepRecords = KeepRecords::No,
+                             const LineObserver& onEveryLine = {});
 
 // The listing line of one record, Windows-1252.
 std::string listingLine(ListingOrder order, std::string_view record);

@@ -8,6 +8,7 @@
 #include "tools/csv_rows.h"
 #include "tools/query_arguments.h"
 #include "tools/query_output.h"
+#include "tools/worked_references.h"
 
 #include <array>
 #include <utility>
@@ -80,6 +81,36 @@ void printNotice(const Options& options, const std::string& notice) {
     }
 }
 
+// Keeps the listing's lines whose reference has (workedOnly) or has not been worked.
+void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnly) {
+    Listing kept;
+    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
+        if (worked.contains(listing.records[i]) == workedOnly) {
+            kept.lines.append(listing.lines[i]);
+            kept.records.append(listing.records[i]);
+        }
+    }
+    listing.lines = std::move(kept.lines);
+    listing.records = std::move(kept.records);
+    listing.listedCount = listing.lines.size();
+}
+
+void writeListing(const Options& options, const Listing& listing) {
+    Output out;
+    if (options.csv) {
+        out.append(recordCsvHeader());
+    }
+    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
+        if (!options.csv) {
+            out.appendLine({listing.lines[i]});
+        } else if (!listing.records[i].empty()) {
+            // The header line has no record behind it: the caption counts it, CSV does not.
+            out.append(recordCsvRow(listing.records[i]));
+        }
+    }
+    out.finish();
+}
+
 int runList(const Options& options) {
     expectWords(options, 3, {"ordre de liste", "diplôme", "département"});
     const ListingOrder order = orderNamed(options.words[1]);
@@ -87,9 +118,16 @@ int runList(const Options& options) {
     const std::optional<std::string> diplomaBytes = cp1252Argument(diploma, "le diplôme");
     const std::optional<std::string> departmentBytes =
         cp1252Argument(options.words[3], "le département");
-    const auto keep = options.csv ? KeepRecords::Yes : KeepRecords::No;
-    Result<Listing> result = buildListing(order, referenceFile(options), diplomaBytes.value_or(""),
-                                          departmentBytes.value_or(""), keep);
+    std::optional<WorkedReferences> worked;
+    LineObserver noteKnown;
+    if (options.worked) {
+        worked = WorkedReferences::read(*options.worked);
+        noteKnown = [&worked](std::string_view line) { worked->noteKnown(line); };
+    }
+    const bool keepRecords = options.csv || worked.has_value();
+    Result<Listing> result = buildListing(
+        order, referenceFile(options), diplomaBytes.value_or(""), departmentBytes.value_or(""),
+        keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
     if (!result.ok()) {
         return fileError(options, result.failure());
     }
@@ -100,21 +138,15 @@ int runList(const Options& options) {
         listing.records = LineList();
         listing.listedCount = 0;
     }
-    Output out;
-    if (options.csv) {
-        out.append(recordCsvHeader());
+    if (worked) {
+        keepWorked(listing, *worked, options.workedOnly);
     }
-    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-        if (options.csv) {
-            // The header line has no record behind it: the caption counts it, CSV does not.
-            if (!listing.records[i].empty()) {
-                out.append(recordCsvRow(listing.records[i]));
-            }
-        } else {
-            out.appendLine({listing.lines[i]});
+    writeListing(options, listing);
+    if (worked) {
+        for (const std::string& reference : worked->unknown()) {
+            printError("orvel-query : référence inconnue du fichier des références : " + reference);
         }
     }
-    out.finish();
     if (listing.listedCount == 0) {
         printNotice(options, noMatchMessage(diploma));
     }
@@ -190,6 +222,12 @@ int runCommand(const Options& options) {
     const std::string& command = options.words[0];
     if (options.loose && command != "search") {
         throw UsageError("l'option --loose ne s'applique qu'à search");
+    }
+    if ((options.worked || options.workedOnly) && command != "list") {
+        throw UsageError("les options --worked et --worked-only ne s'appliquent qu'à list");
+    }
+    if (options.workedOnly && !options.worked) {
+        throw UsageError("l'option --worked-only demande --worked JOURNAL");
     }
     if (command == "list") {
         return runList(options);

@@ -6,7 +6,7 @@ namespace orvel::query {
 namespace {
 
 // Options with no short form take a code above any character.
-enum LongOnly : int { kCsv = 256, kLoose, kVersion };
+enum LongOnly : int { kCsv = 256, kLoose, kWorked, kWorkedOnly, kVersion };
 
 constexpr char kShortOptions[] = ":f:qh";
 constexpr option kLongOptions[] = {
@@ -14,6 +14,8 @@ constexpr option kLongOptions[] = {
     {"csv", no_argument, nullptr, kCsv},
     {"quiet", no_argument, nullptr, 'q'},
     {"loose", no_argument, nullptr, kLoose},
+    {"worked", required_argument, nullptr, kWorked},
+    {"worked-only", no_argument, nullptr, kWorkedOnly},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -49,6 +51,12 @@ Options parseCommandLine(int argc, char** argv) {
             break;
         case kLoose:
             options.loose = true;
+            break;
+        case kWorked:
+            options.worked = optarg;
+            break;
+        case kWorkedOnly:
+            options.workedOnly = true;
             break;
         case 'h':
             options.action = Options::Action::Help;
@@ -86,6 +94,13 @@ Options :
                       programme ; « - » lit l'entrée standard
       --csv           écrit les références en CSV : une ligne d'en-tête, puis une ligne
                       par référence
+      --worked=JOURNAL
+                      list : ne garde que les références pas encore contactées
+                      d'après JOURNAL, liste de références (« DFCF 29-001 » par
+                      ligne, lignes vides et commentaires # permis) ou journal ADIF
+                      (.adi, champs SIG et SIG_INFO) ; les références du journal
+                      que le fichier ne connaît pas sont signalées
+      --worked-only   list : avec --worked, ne garde que les références contactées
       --loose         search : ignore aussi les accents et les ligatures (etienne
                       trouve SAINT-ÉTIENNE, coeur trouve CŒUR)
   -q, --quiet         n'écrit ni le décompte ni « aucune référence » sur la sortie

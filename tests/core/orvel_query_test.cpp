@@ -227,6 +227,8 @@ TEST_F(OrvelQueryTest, UsageErrorsSayWhatIsWrongAndPointToHelp) {
         {{"revision", "x"}, "argument en trop : « x »"},
         {{"--csv", "revision"}, "--csv ne s'applique pas à revision"},
         {{"--loose", "list", "commune", "DMF", "00"}, "--loose ne s'applique qu'à search"},
+        {{"search", "1", "a", "--worked", "f"}, "--worked-only ne s'appliquent qu'à list"},
+        {{"list", "commune", "DMF", "00", "--worked-only"}, "--worked-only demande --worked"},
         {{"search", "1", "\xE9t\xE9"}, "le texte à chercher n'est pas un texte UTF-8 valide"},
         {{"search", "1", "\xC3"}, "n'est pas un texte UTF-8 valide"},
         {{"search", "1", "\xC0\xAF"}, "n'est pas un texte UTF-8 valide"},         // overlong
@@ -384,6 +386,76 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
     const Outcome none = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, header);
+}
+
+// The communes of the listing's lines, in their order.
+std::vector<std::string> communesOf(const std::string& out) {
+    std::vector<std::string> communes;
+    for (const std::string& line : linesOf(out)) {
+        communes.push_back(line.substr(0, line.find(' ')));
+    }
+    return communes;
+}
+
+TEST_F(OrvelQueryTest, WorkedReferencesComeFromAPlainListOrAnAdifLog) {
+    const auto write = [this](const char* name, const std::string& text) {
+        const auto path = program_.directory() / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    };
+    const std::string adifText =
+        "Journal <ADIF_VER:5>3.1.4 <EOH>\n"
+        "<CALL:5>F4ABC <SIG:4>DFCF <SIG_INFO:6>29-001 <EOR>\n"
+        "<CALL:4>F5AA <SIG_INFO:6>02-001 <EOR>\n"            // no SIG: no reference
+        "<call:4>F6BB <sig:3>dmf <sig_info:6>88-001 <eor>\n" // names in any case
+        "<SIG:4>DFCF<SIG_INFO:6>99-999<EOR><SIG:4>DFCF<SIG_INFO:6>99-999<EOR>\n"
+        "<COMMENT:11><SIG:4>DPLF<SIG_INFO:6>PM-021<EOR>\n"; // a tag inside data is data
+    const std::string adif = write("log.adi", adifText);
+    const std::string list =
+        write("faites.txt", "# mes contacts\n\n  dfcf   02-001  \r\nDMF\t29-002\nDAP 75-001\n");
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> communes;
+        std::vector<std::string> unknown;
+        const char* caption; // the header line is listed and counted like the records
+    } cases[] = {
+        {{"--worked", adif},
+         {"CŒUVRES", "OUESSANT", "QUI?", "SAINT-ÉTIENNE"},
+         {"DFCF 99-999"},
+         "5 Rérérences **** sur 7"},
+        {{"--worked-only", "--worked=" + adif},
+         {"BREST", "ÉPINAL"},
+         {"DFCF 99-999"},
+         "2 Rérérences **** sur 7"},
+        {{"--worked", list, "--worked-only"},
+         {"CŒUVRES", "QUI?"},
+         {"DAP 75-001"},
+         "2 Rérérences **** sur 7"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"list", "commune", "****", "00"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome ran = query(args);
+        std::vector<std::string> communes = communesOf(ran.out);
+        communes.erase(std::remove(communes.begin(), communes.end(), ""), communes.end());
+        EXPECT_EQ(communes, c.communes) << c.args[0];
+        std::vector<std::string> err = linesOf(ran.err);
+        ASSERT_EQ(err.size(), c.unknown.size() + 1) << ran.err;
+        EXPECT_EQ(err.back(), c.caption);
+        for (std::size_t i = 0; i < c.unknown.size(); ++i) {
+            EXPECT_EQ(err[i].rfind("orvel-query : ", 0), 0U) << err[i];
+            EXPECT_NE(err[i].find(c.unknown[i]), std::string::npos) << err[i];
+        }
+    }
+    EXPECT_EQ(slurp(adif), adifText); // read, never changed
+
+    const Outcome missing = query({"list", "commune", "DFCF", "00", "--worked", adif + ".x"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find(std::strerror(ENOENT)), std::string::npos) << missing.err;
+    const Outcome malformed =
+        query({"list", "commune", "DFCF", "00", "--worked", write("l.txt", "DFCF\n")});
+    EXPECT_EQ(malformed.status, 2);
+    EXPECT_NE(malformed.err.find("ligne 1"), std::string::npos) << malformed.err;
 }
 
 TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {
