@@ -1,6 +1,7 @@
 """Starts the program and reads its windows over AT-SPI, as a screen reader does: goes from the
 welcome and warning screens to the main window, opens the search window, asks for a search with
-an empty box, and prints what each window offers (role, name, labelled-by, description).
+an empty box, lists by commune, and prints what each window offers (role, name, labelled-by,
+description).
 
 Runs under tools/check-accessibility, which provides the X screen and the accessibility bus."""
 
@@ -101,6 +102,14 @@ def main():
         message = alert()
         print_tree(message)
         press(message, "OK")
+        print()
+        # A listing: the list's description now carries the count line.
+        press(search, "Quitter")
+        listing = pyatspi.findDescendant(main_window, lambda a: a.getRole() == pyatspi.ROLE_LIST)
+        before = listing.description
+        press(main_window, "Affichage par nom de Commune")
+        print_tree(wait_for("la liste mise à jour",
+                            lambda: listing if listing.description != before else None))
     finally:
         running.terminate()
         running.wait()

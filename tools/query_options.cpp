@@ -1,18 +1,26 @@
 #include "tools/query_options.h"
 
+#include "data/catalogue.h"
+
 #include <getopt.h>
 
 namespace orvel::query {
 namespace {
 
 // Options with no short form take a code above any character.
-enum LongOnly : int { kCsv = 256, kVersion };
+enum LongOnly : int { kCsv = 256, kLoose, kWorked, kWorkedOnly, kVersion };
 
 constexpr char kShortOptions[] = ":f:qh";
 constexpr option kLongOptions[] = {
-    {"file", required_argument, nullptr, 'f'},   {"csv", no_argument, nullptr, kCsv},
-    {"quiet", no_argument, nullptr, 'q'},        {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, kVersion}, {nullptr, 0, nullptr, 0},
+    {"file", required_argument, nullptr, 'f'},
+    {"csv", no_argument, nullptr, kCsv},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"loose", no_argument, nullptr, kLoose},
+    {"worked", required_argument, nullptr, kWorked},
+    {"worked-only", no_argument, nullptr, kWorkedOnly},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
 };
 
 // The option as the user wrote it, for a message about it: a long option is the last word read
@@ -43,6 +51,15 @@ Options parseCommandLine(int argc, char** argv) {
         case 'q':
             options.quiet = true;
             break;
+        case kLoose:
+            options.loose = true;
+            break;
+        case kWorked:
+            options.worked = optarg;
+            break;
+        case kWorkedOnly:
+            options.workedOnly = true;
+            break;
         case 'h':
             options.action = Options::Action::Help;
             break;
@@ -60,6 +77,11 @@ Options parseCommandLine(int argc, char** argv) {
 }
 
 std::string helpText() {
+    std::string diplomas = "\nDiplômes (DIPLOME ; **** : tous) :\n";
+    for (const Diploma& diploma : kDiplomaCatalogue) {
+        diplomas.append("  ").append(diploma.code);
+        diplomas.append(8 - diploma.code.size(), ' ').append(diploma.fullName).append("\n");
+    }
     return R"(Utilisation : orvel-query [OPTION]... list ORDRE DIPLOME DEPARTEMENT
          ou : orvel-query [OPTION]... search CRITERE TEXTE
          ou : orvel-query [OPTION]... revision
@@ -73,21 +95,39 @@ Commandes :
                       cherche TEXTE dans le champ du critère : 1 commune, 2 code postal,
                       3 type et nom de l'activité, 4 numéro de référence, 5 canton
   revision            écrit la révision de la base
-
+)" + diplomas +
+           R"(
 Options :
   -f, --file=FICHIER  lit FICHIER au lieu de Liste_References.prn du répertoire du
                       programme ; « - » lit l'entrée standard
       --csv           écrit les références en CSV : une ligne d'en-tête, puis une ligne
                       par référence
+      --worked=JOURNAL
+                      list : ne garde que les références pas encore contactées
+                      d'après JOURNAL, liste de références (« DFCF 29-001 » par
+                      ligne, lignes vides et commentaires # permis) ou journal ADIF
+                      (.adi, champs SIG et SIG_INFO) ; les références du journal
+                      que le fichier ne connaît pas sont signalées
+      --worked-only   list : avec --worked, ne garde que les références contactées
+      --loose         search : ignore aussi les accents et les ligatures (etienne
+                      trouve SAINT-ÉTIENNE, coeur trouve CŒUR)
   -q, --quiet         n'écrit ni le décompte ni « aucune référence » sur la sortie
                       d'erreur : le code de retour suffit
   -h, --help          affiche cette aide et quitte
       --version       affiche la version et quitte
 
-Les options peuvent suivre les mots de la commande ; « -- » termine les options, ce qui
-permet un département ou un texte commençant par « - » :
-  orvel-query list commune DFCF -- --
-  orvel-query search 2 -- -----
+Les options peuvent suivre les mots de la commande ; « -- » les termine, pour un
+département ou un texte qui commence par « - ».
+
+Exemples :
+  orvel-query list canton '****' -- --
+                      les références sans code postal (département « -- »)
+  orvel-query search --loose 1 etienne
+                      SAINT-ÉTIENNE comme SAINT-ETIENNE
+  zcat Liste_References.prn.gz | orvel-query --file - list commune DFCF 29
+                      lit le fichier sur l'entrée standard
+  orvel-query list commune DFCF 29 --worked journal.adi
+                      ce qu'il reste à contacter dans le Finistère
 
 Les arguments et la sortie sont en UTF-8. Code de retour : 0 si des références sont
 trouvées, 1 si aucune, 2 en cas d'erreur (utilisation, fichier illisible, écriture

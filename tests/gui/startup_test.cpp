@@ -1,125 +1,38 @@
+// The welcome and warning screens and the start-up sequence that leads through them.
+
+#include "app/information_texts.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
-#include "data/program_directory.h"
-#include "message_catcher.h"
-#include "screen_checks.h"
+#include "tests/gui/message_catcher.h"
+#include "tests/gui/screen_checks.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <algorithm>
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 
+using namespace orvel;
 using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kLegacyName = "Liste_DFCF_Tornim.prn";
-
-// The shown window of this kind, if any.
 template <class Window> Window* shown() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<Window*>(widget);
-        if (window != nullptr && window->isVisible()) {
+        if (auto* window = qobject_cast<Window*>(widget);
+            window != nullptr && window->isVisible()) {
             return window;
         }
     }
     return nullptr;
 }
 
-template <class Window> bool exists() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](QWidget* widget) { return qobject_cast<Window*>(widget) != nullptr; });
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-}
-
-// What the user saw while the program ran.
-struct Run {
-    int exitCode = -1;
-    bool warningShown = false;
-    bool mainShown = false;
-    bool mainBeforeItsTurn = false; // a main window existed while a screen was shown
-
-    [[nodiscard]] QString seen() const {
-        const auto word = [](bool shown) { return shown ? QStringLiteral("yes") : "no"; };
-        return QStringLiteral("exit %1, warning %2, main %3, main early %4")
-            .arg(exitCode)
-            .arg(word(warningShown), word(mainShown), word(mainBeforeItsTurn));
-    }
-};
-
-// The user's parts: pass both screens with their buttons, or close one of them.
-void passBothScreens() {
-    if (auto* welcome = shown<orvel::Acceuil>()) {
-        click(welcome, "Command1");
-    } else if (auto* warning = shown<orvel::Avertissement>()) {
-        click(warning, "Suivant");
-    }
-}
-
-void closeTheWelcomeScreen() {
-    if (auto* welcome = shown<orvel::Acceuil>()) {
-        welcome->windowHandle()->close();
-    }
-}
-
-void closeTheWarningScreen() {
-    if (auto* warning = shown<orvel::Avertissement>()) {
-        warning->windowHandle()->close();
+// Leaves a screen as the user does: Suite (pressed with Enter) or the window system's close.
+void leave(QWidget* screen, bool bySuite) {
+    if (bySuite) {
+        QTest::keyClick(screen->windowHandle(), Qt::Key_Return);
     } else {
-        passBothScreens();
+        screen->windowHandle()->close();
     }
-}
-
-// Runs the program while playing the user's part: every few milliseconds `act` looks at the
-// windows and may act on one. The main window, once shown, is closed, which must end the run.
-Run runAs(const QString& programDirectory, std::chrono::milliseconds welcomeInterval,
-          const std::function<void()>& act) {
-    Run run;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        if (shown<orvel::Acceuil>() != nullptr || shown<orvel::Avertissement>() != nullptr) {
-            run.mainBeforeItsTurn |= exists<orvel::Main>();
-        }
-        run.warningShown |= shown<orvel::Avertissement>() != nullptr;
-        if (auto* main = shown<orvel::Main>()) {
-            run.mainShown = true;
-            main->windowHandle()->close();
-            return;
-        }
-        act();
-    });
-    user.start(10);
-    // Only a program that never ends meets this guard.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(30s);
-    run.exitCode = orvel::runProgram(programDirectory.toStdString(), welcomeInterval);
-    return run;
-}
-
-// Every file of the per-user settings store.
-QStringList settingsFiles() {
-    QStringList files;
-    QDirIterator it(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        files << it.next();
-    }
-    return files;
 }
 
 } // namespace
@@ -127,73 +40,105 @@ QStringList settingsFiles() {
 class StartupTest : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir home_;
     QTemporaryDir directory_;
-    QString legacyFile() const { return directory_.filePath(kLegacyName); }
+    QPointer<Acceuil> welcome_; // deletes itself once closed
+
+    QString legacyFile() const { return directory_.filePath("Liste_DFCF_Tornim.prn"); }
+    Acceuil* newWelcome(std::chrono::milliseconds interval) {
+        QFile legacy(legacyFile());
+        legacy.open(QIODevice::WriteOnly);
+        welcome_ = new Acceuil(directory_.path().toStdString(), interval);
+        return welcome_;
+    }
+    QTimer* timer() const { return testing::control<QTimer>(*welcome_, "Timer1"); }
 
 private slots:
     void initTestCase() {
-        // Settings go to a store of the test's own.
-        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("HOME", home_.path().toLocal8Bit()); // settings go to a store of the test's own
         QStandardPaths::setTestModeEnabled(true);
-        const QString store =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QVERIFY(store.startsWith(home_.path()));
-        QVERIFY(QSettings(QStringLiteral("Reference"), QStringLiteral("Reference"))
-                    .fileName()
-                    .startsWith(store));
+    }
+    void cleanup() { delete welcome_.data(); }
+
+    // Its timer (20 seconds unless told otherwise), Suite or the window system close the welcome
+    // screen; only Suite deletes the legacy file, without a word.
+    void welcomeScreenWaysOut() {
+        QCOMPARE(Acceuil(directory_.path().toStdString()).findChild<QTimer*>()->interval(), 20000);
+        for (const int way : {0, 1, 2}) {
+            Acceuil* screen = newWelcome(way == 0 ? 10ms : 1min);
+            QSignalSpy timeUp(screen, &Acceuil::timeUp);
+            QSignalSpy suite(screen, &Acceuil::suiteChosen);
+            QSignalSpy closed(screen, &Acceuil::closedByUser);
+            testing::MessageCatcher messages;
+            QCOMPARE(screen->frameGeometry().topLeft(), testing::centredPosition(*screen));
+            QVERIFY(testing::showActive(*screen));
+            if (way == 0) {
+                QVERIFY(timeUp.wait());
+            } else {
+                leave(screen, way == 1);
+            }
+            QCOMPARE(
+                QStringLiteral("%1%2%3").arg(timeUp.count()).arg(suite.count()).arg(closed.count()),
+                QStringList({"100", "010", "001"})[way]);
+            QVERIFY(welcome_.isNull() || (!welcome_->isVisible() && !timer()->isActive()));
+            QCOMPARE(QFile::exists(legacyFile()), way != 1);
+            QCOMPARE(messages.texts(), QStringList());
+        }
     }
 
-    void init() {
-        orvel::testing::writeFile(legacyFile());
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .removeRecursively();
+    // A call sign shows its owner's credits; the timer stops meanwhile, then starts again.
+    void callSignsShowTheCreditsAndHoldTheTimer() {
+        Acceuil* screen = newWelcome(10s);
+        QVERIFY(testing::showActive(*screen));
+        QVERIFY(testing::control<QLabel>(*screen, "Label1")->font().underline());
+        QVERIFY(!testing::control<QLabel>(*screen, "Label6")->font().bold());
+        QVERIFY(testing::control<QLabel>(*screen, "Label2")->font().bold());
+        QStringList seen;
+        for (const char* callSign : {"Label6", "Label1"}) {
+            testing::ModalWatcher<QMessageBox> credits([&](QMessageBox* box) {
+                seen << box->text() + (timer()->isActive() ? " (timer running)" : "");
+                box->accept();
+            });
+            QTest::mouseClick(testing::control<QWidget>(*screen, callSign), Qt::LeftButton);
+            QVERIFY(timer()->isActive());
+        }
+        QCOMPARE(seen, QStringList({QString::fromStdString(authorCredits()),
+                                    QString::fromStdString(compilerCredits())}));
     }
 
-    void leftAloneTheWelcomeScreenGivesWayToTheMainWindow() {
-        const Run run = runAs(directory_.path(), 50ms, [] {});
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main yes, main early no"));
-        QVERIFY(QFile::exists(legacyFile()));
-    }
-
-    void suiteLeadsThroughTheWarningToTheMainWindow() {
-        orvel::testing::MessageCatcher catcher;
-        const Run run = runAs(directory_.path(), 1min, passBothScreens);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
-        QVERIFY(!QFile::exists(legacyFile()));
-        QVERIFY(catcher.seen().empty());
-    }
-
-    void closingTheWelcomeScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, closeTheWelcomeScreen);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main no, main early no"));
-        QVERIFY(QFile::exists(legacyFile()));
-        QCOMPARE(settingsFiles(), QStringList());
-    }
-
-    void closingTheWarningScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, closeTheWarningScreen);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main no, main early no"));
-        QCOMPARE(settingsFiles(), QStringList());
-    }
-
-    void startedElsewhereItUsesItsOwnDirectory() {
-        // The test executable stands in the build's program directory, next to the sample
-        // reference file; the working directory holds a decoy legacy file.
-        const QDir own(QString::fromStdString(orvel::programDirectory().string()));
-        QVERIFY(QFile::exists(own.filePath(QStringLiteral("Liste_References.prn"))));
-        orvel::testing::writeFile(own.filePath(kLegacyName));
-        QTemporaryDir elsewhere;
-        orvel::testing::writeFile(QDir(elsewhere.path()).filePath(kLegacyName));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        const Run run = runAs(own.path(), 1min, passBothScreens);
-        QDir::setCurrent(previous);
-
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
-        QVERIFY(!QFile::exists(own.filePath(kLegacyName)));
-        QVERIFY(QFile::exists(QDir(elsewhere.path()).filePath(kLegacyName)));
+    // The program runs from the welcome screen; the user leaves each screen one way or the
+    // other (the warning screen has no timer). The main window, created only once a screen leads to
+    // it, is closed, which must end the run; only the main window writes the setting.
+    void programRunsThroughTheScreens() {
+        const std::pair<int, const char*> runs[] = {
+            {0, "exit 0 main"}, {1, "exit 0 warning main"}, {2, "exit 0"}, {3, "exit 0 warning"}};
+        for (const auto& [part, expected] : runs) {
+            QFile::remove(QSettings("Reference", "Reference").fileName());
+            QString seen;
+            QTimer user;
+            QObject::connect(&user, &QTimer::timeout, [&, part = part] {
+                if (auto* main = shown<Main>()) {
+                    seen += " main";
+                    main->windowHandle()->close();
+                } else if (auto* welcome = shown<Acceuil>(); welcome != nullptr && part != 0) {
+                    leave(welcome, part != 2);
+                } else if (auto* warning = shown<Avertissement>();
+                           warning != nullptr && !seen.contains("warning")) {
+                    seen += testing::control<QLabel>(*warning, "Label2")->font().bold() ? " warning"
+                                                                                        : " ?";
+                    leave(warning, part != 3);
+                }
+            });
+            user.start(10);
+            QTimer::singleShot(30s,
+                               [] { QCoreApplication::exit(99); }); // a program that never ends
+            seen = QStringLiteral("exit %1").arg(
+                       runProgram(directory_.path().toStdString(), part == 0 ? 50ms : 1min)) +
+                   seen;
+            QCOMPARE(seen, QString::fromLatin1(expected));
+            QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
+                     seen.contains("main"));
+        }
     }
 };
 
