@@ -163,7 +163,7 @@ TEST_F(OrvelQueryTest, UsageErrorsSayWhatIsWrongAndPointToHelp) {
         const char* saying;
     } cases[] = {
         {{}, "commande manquante"},
-        {{"lister"}, "commande inconnue : « lister »"},
+        {{"--loose", "lister"}, "commande inconnue : « lister »"},
         {{"--verbose", "revision"}, "option inconnue : « --verbose »"},
         {{"-x", "revision"}, "option inconnue : « -x »"},
         {{"revision", "--csv=oui"}, "option inconnue : « --csv »"},
