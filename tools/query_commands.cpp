@@ -16,13 +16,6 @@
 namespace orvel::query {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, ListingOrder>, 4> kOrderNames{{
-    {"commune", ListingOrder::Commune},
-    {"reference", ListingOrder::Reference},
-    {"canton", ListingOrder::Canton},
-    {"postal", ListingOrder::PostalCode},
-}};
-
 std::string quotedWord(std::string_view word) {
     return "« " + std::string(word) + " »";
 }
@@ -40,13 +33,15 @@ void expectWords(const Options& options, std::size_t count,
 }
 
 ListingOrder orderNamed(std::string_view name) {
-    for (const auto& [orderName, order] : kOrderNames) {
-        if (name == orderName) {
-            return order;
+    std::string names;
+    for (const ListingOrderRow& row : kListingOrders) {
+        if (name == row.commandName) {
+            return row.order;
         }
+        names += names.empty() ? "" : &row == &kListingOrders.back() ? " ou " : ", ";
+        names += row.commandName;
     }
-    throw UsageError("ordre de liste inconnu : " + quotedWord(name) +
-                     " (commune, reference, canton ou postal)");
+    throw UsageError("ordre de liste inconnu : " + quotedWord(name) + " (" + names + ")");
 }
 
 SearchCriterion criterionNamed(std::string_view name) {
