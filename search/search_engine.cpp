@@ -64,20 +64,9 @@ bool occursIn(std::string_view value, std::string_view upperText) {
     return false;
 }
 
-} // namespace
-
-std::string comparedValue(SearchCriterion criterion, std::string_view record) {
-    std::string scratch;
-    return upperCased(strippedValue(criterion, record, scratch));
-}
-
-std::string searchResultLine(std::string_view record) {
-    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
-}
-
-std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
-                                               const std::filesystem::path& referenceFile,
-                                               const SearchResultSink& onResult) {
+std::optional<ReadFailure> searchFile(SearchCriterion criterion, std::string_view text,
+                                      const std::filesystem::path& referenceFile,
+                                      const SearchResultSink& onResult) {
     const std::string wanted = upperCased(text);
     std::string scratch;
     return forEachLine(referenceFile, [&](std::string_view record) {
@@ -92,19 +81,38 @@ std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::s
     });
 }
 
+} // namespace
+
+std::string comparedValue(SearchCriterion criterion, std::string_view record) {
+    std::string scratch;
+    return upperCased(strippedValue(criterion, record, scratch));
+}
+
+std::string searchResultLine(std::string_view record) {
+    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
+}
+
+std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
+                                               const std::filesystem::path& referenceFile,
+                                               const SearchResultSink& onResult) {
+    return reportingMemoryExhaustion(
+        referenceFile, [&] { return searchFile(criterion, text, referenceFile, onResult); });
+}
+
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile) {
-    LineList results;
-    const std::size_t fileSize = fileSizeHint(referenceFile);
-    results.reserve(fileSize / kRecordLength + 1);
-    const auto failure = forEachSearchResult(
-        criterion, text, referenceFile, [&results](std::string_view start, std::string_view end) {
-            results.append({start, end});
-        });
-    if (failure) {
-        return *failure;
-    }
-    return results;
+    // The results found so far are freed before the failure is reported.
+    return reportingMemoryExhaustion(referenceFile, [&]() -> Result<LineList> {
+        LineList results;
+        const auto failure = searchFile(criterion, text, referenceFile,
+                                        [&results](std::string_view start, std::string_view end) {
+                                            results.append({start, end});
+                                        });
+        if (failure) {
+            return *failure;
+        }
+        return results;
+    });
 }
 
 } // namespace orvel
