@@ -1,17 +1,75 @@
 #include "bench/bench_files.h"
 
 #include "data/program_directory.h"
+#include "data/record.h"
 #include "data/reference_file.h"
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
+#include <string_view>
+#include <vector>
 
 namespace orvel::bench {
+namespace {
 
 constexpr int kCopies = 10;
+constexpr std::size_t kFewCommunes = 36;
+
+struct SampleLines {
+    std::string header; // with its line break
+    std::vector<std::string> records;
+};
+
+SampleLines readSample(const std::filesystem::path& sample) {
+    std::ifstream in(sample, std::ios::binary);
+    SampleLines lines;
+    if (!std::getline(in, lines.header)) {
+        throw std::runtime_error("cannot read " + sample.string());
+    }
+    lines.header += '\n';
+    std::string record;
+    while (std::getline(in, record)) {
+        lines.records.push_back(record + '\n');
+    }
+    return lines;
+}
+
+void writeFile(const std::filesystem::path& path, const SampleLines& lines) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << lines.header;
+    for (const std::string& record : lines.records) {
+        out << record;
+    }
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+// Another record of the same shape: its letters and digits turned that many places further in
+// the alphabet, except the diploma code, which must stay one of the catalogue's.
+std::string shifted(std::string record, int places) {
+    const std::size_t diplomaStart = fields::kDiploma.column - 1;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (i >= diplomaStart && i < diplomaStart + fields::kDiploma.width) {
+            continue;
+        }
+        char& c = record[i];
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>('a' + (c - 'a' + places) % 26);
+        } else if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>('A' + (c - 'A' + places) % 26);
+        } else if (c >= '0' && c <= '9') {
+            c = static_cast<char>('0' + (c - '0' + places) % 10);
+        }
+    }
+    return record;
+}
+
+} // namespace
 
 std::filesystem::path sampleFile() {
     return programFile(programDirectory(), kReferenceFileName);
@@ -21,31 +79,47 @@ std::filesystem::path queryTool() {
     return programDirectory() / "orvel-query";
 }
 
-TenfoldFile::TenfoldFile(const std::filesystem::path& sample) {
-    std::ifstream in(sample, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::size_t headerEnd = bytes.find('\n');
-    if (!in.is_open() || headerEnd == std::string::npos) {
-        throw std::runtime_error("cannot read " + sample.string());
-    }
-    directory_ =
-        std::filesystem::temp_directory_path() / ("orvel-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory_);
-    path_ = directory_ / kReferenceFileName;
-    std::ofstream out(path_, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(headerEnd + 1));
-    const std::string_view records = std::string_view(bytes).substr(headerEnd + 1);
-    for (int copy = 0; copy < kCopies; ++copy) {
-        out.write(records.data(), static_cast<std::streamsize>(records.size()));
-    }
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + path_.string());
-    }
+BenchFiles benchFilesIn(const std::filesystem::path& directory) {
+    return BenchFiles{directory / "rep10" / kReferenceFileName,
+                      directory / "distinct10" / kReferenceFileName,
+                      directory / "few_communes" / kReferenceFileName};
 }
 
-TenfoldFile::~TenfoldFile() {
-    std::error_code ignored;
-    std::filesystem::remove_all(directory_, ignored);
+void writeBenchFiles(const std::filesystem::path& sample, const std::filesystem::path& directory) {
+    const SampleLines lines = readSample(sample);
+    const BenchFiles files = benchFilesIn(directory);
+
+    SampleLines repeated{lines.header, {}};
+    SampleLines distinct{lines.header, {}};
+    for (int copy = 0; copy < kCopies; ++copy) {
+        for (const std::string& record : lines.records) {
+            repeated.records.push_back(record);
+            distinct.records.push_back(shifted(record, copy));
+        }
+    }
+    writeFile(files.repeated, repeated);
+    writeFile(files.distinct, distinct);
+
+    // The first communes of the file, given in turn to every record.
+    const std::size_t start = fields::kCommune.column - 1;
+    const std::size_t width = fields::kCommune.width;
+    std::vector<std::string> communes;
+    std::set<std::string> seen;
+    for (const std::string& record : lines.records) {
+        if (record.size() > start + width && seen.insert(record.substr(start, width)).second) {
+            communes.push_back(record.substr(start, width));
+            if (communes.size() == kFewCommunes) {
+                break;
+            }
+        }
+    }
+    SampleLines few = lines;
+    for (std::size_t i = 0; i < few.records.size(); ++i) {
+        if (few.records[i].size() > start + width) {
+            few.records[i].replace(start, width, communes[i % communes.size()]);
+        }
+    }
+    writeFile(files.fewCommunes, few);
 }
 
 } // namespace orvel::bench

@@ -10,20 +10,16 @@ std::filesystem::path sampleFile();
 // The command-line tool next to the benchmark.
 std::filesystem::path queryTool();
 
-// A reference file ten times the sample: its header line, then its records ten times over, in a
-// temporary directory removed with the object.
-class TenfoldFile {
-public:
-    explicit TenfoldFile(const std::filesystem::path& sample);
-    ~TenfoldFile();
-    TenfoldFile(const TenfoldFile&) = delete;
-    TenfoldFile& operator=(const TenfoldFile&) = delete;
-
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path directory_;
-    std::filesystem::path path_;
+// The reference files the benchmark writes from the sample, each named Liste_References.prn in a
+// directory of its own so that the window can be given it too; each begins with the sample's
+// header line.
+struct BenchFiles {
+    std::filesystem::path repeated;    // the sample's records ten times over
+    std::filesystem::path distinct;    // ten times as many records, all different
+    std::filesystem::path fewCommunes; // the sample's records spread over a few dozen communes
 };
+
+BenchFiles benchFilesIn(const std::filesystem::path& directory);
+void writeBenchFiles(const std::filesystem::path& sample, const std::filesystem::path& directory);
 
 } // namespace orvel::bench

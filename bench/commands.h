@@ -6,31 +6,41 @@
 
 namespace orvel::bench {
 
-// Shell command lines for the process comparisons; each sends its output to /dev/null, and
-// orvel-query its count line on the error stream too.
+// Shell command lines for the process comparisons. Each writes its output to the file named
+// out: GNU grep stops at the first match when its output is /dev/null, so no baseline may
+// write there.
 
-// The commune listing of a diploma and a department with awk, sorted by sort -f, in the C locale.
-std::string awkSortListing(const std::filesystem::path& file, std::string_view diploma,
-                           std::string_view department);
+// The four listings, as the command-line tool's names them.
+inline constexpr std::string_view kOrderNames[] = {"commune", "reference", "canton", "postal"};
 
-// A case-insensitive count of the lines that hold the text.
-std::string grepCount(const std::filesystem::path& file, std::string_view text);
+// A listing of a diploma and a department by orvel-query; its error stream goes to out.err.
+std::string queryListing(const std::filesystem::path& file, std::string_view order,
+                         std::string_view diploma, std::string_view department,
+                         const std::filesystem::path& out);
 
-// orvel-query's commune listing and search.
-std::string queryListing(const std::filesystem::path& tool, const std::filesystem::path& file,
-                         std::string_view diploma, std::string_view department);
-std::string querySearch(const std::filesystem::path& tool, const std::filesystem::path& file,
-                        int criterion, std::string_view text);
+// The same listing lines printed by awk, sorted by sort -f, in the C locale.
+std::string awkSortListing(const std::filesystem::path& file, std::string_view order,
+                           std::string_view diploma, std::string_view department,
+                           const std::filesystem::path& out);
 
-// What a command cost: the time on the clock, and the processor time of the shell and of every
-// process it started (user and system), which a machine shared with other work does not inflate.
+std::string querySearch(const std::filesystem::path& file, int criterion, std::string_view text,
+                        const std::filesystem::path& out);
+
+// grep -i -F counting, or printing, the lines that hold the text.
+std::string grepCount(const std::filesystem::path& file, std::string_view text,
+                      const std::filesystem::path& out);
+std::string grepPrint(const std::filesystem::path& file, std::string_view text,
+                      const std::filesystem::path& out);
+
+// What one run of a command cost: processor time (user and system) of the shell and every
+// process it waited for, the time on the clock, and the largest resident size among them.
 struct CommandCost {
-    double wallSeconds;
-    double cpuSeconds;
+    double cpuSeconds = 0;
+    double wallSeconds = 0;
+    double peakResidentBytes = 0;
 };
 
-// Runs a command line through the shell and waits for it. Exit status 0 and 1 (nothing found)
-// are results; throws when the command cannot run, is killed or fails (status 2 or more).
+// Runs the command line with /bin/sh; throws when it fails (exit status 2 or more).
 CommandCost runCommand(const std::string& commandLine);
 
 } // namespace orvel::bench

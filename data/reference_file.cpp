@@ -16,23 +16,31 @@ constexpr std::size_t kSmallestBuffer = 4096;
 } // namespace
 
 ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
-    descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const bool standardInput = path == kStandardInput;
+    if (standardInput) {
+        descriptor_ = STDIN_FILENO;
+        owned_ = false;
+    } else {
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
     if (descriptor_ == -1) {
         fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
                                                  : ReadFailure::Kind::Unreadable);
         return;
     }
     // Only a regular file has an end: a named pipe may never be written, a device never end.
+    // Standard input, asked for by name, is read whatever it is.
     struct stat status {};
-    if (::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) {
+    const bool regular = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode);
+    if (!regular && !standardInput) {
         fail(ReadFailure::Kind::Unreadable);
         return;
     }
-    size_ = static_cast<std::size_t>(status.st_size);
+    size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
-    if (descriptor_ != -1) {
+    if (descriptor_ != -1 && owned_) {
         ::close(descriptor_);
     }
 }

@@ -14,6 +14,10 @@ namespace orvel {
 // The name of the reference file in the program's directory.
 inline constexpr std::string_view kReferenceFileName = "Liste_References.prn";
 
+// The path that names standard input instead of a file (orvel-query's "--file -"). Asked for by
+// name, it is read as it comes, be it a pipe or a file.
+inline constexpr std::string_view kStandardInput = "-";
+
 // No reader looks past column 138, so longer lines are cut there: a line of any length, even a
 // file with no line break at all, costs the reader no more memory than a complete record.
 inline constexpr std::size_t kRecordLength = 138;
@@ -42,6 +46,7 @@ private:
 
     std::filesystem::path path_;
     int descriptor_ = -1;
+    bool owned_ = true; // standard input stays open
     std::size_t size_ = 0;
     std::optional<ReadFailure> failure_;
 };

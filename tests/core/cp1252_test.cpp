@@ -1,67 +1,75 @@
 #include "data/cp1252.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
+namespace orvel {
 namespace {
 
-using orvel::cp1252ToUpper;
-using orvel::cp1252ToUtf8;
-using orvel::utf8ToCp1252;
-
-TEST(Cp1252, DecodesTheBytesThatLatin1WouldCorrupt) {
-    EXPECT_EQ(cp1252ToUtf8("\x9C"), "œ");
-    EXPECT_EQ(cp1252ToUtf8("\x8C"), "Œ");
-    EXPECT_EQ(cp1252ToUtf8("\x80"), "€");
-    EXPECT_EQ(cp1252ToUtf8("\x92"), "’");
-    EXPECT_EQ(cp1252ToUtf8("\x9F"), "Ÿ");
-    EXPECT_EQ(cp1252ToUtf8("\x8A\x9A\x8E\x9E"), "ŠšŽž");
-    EXPECT_EQ(cp1252ToUtf8("C\x8CUVRES \xC9PINAL"), "CŒUVRES ÉPINAL");
+bool undefinedByte(int byte) {
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
-TEST(Cp1252, DecodesLatinLettersAndAsciiUnchanged) {
-    EXPECT_EQ(cp1252ToUtf8("Ch\xE2teau de l'\xCEle"), "Château de l'Île");
-    EXPECT_EQ(cp1252ToUtf8("abc 123 -----"), "abc 123 -----");
-    EXPECT_EQ(cp1252ToUtf8(std::string_view("\0x", 2)), std::string_view("\0x", 2));
-}
-
-TEST(Cp1252, UndefinedBytesShowAsReplacementCharacters) {
-    for (const char byte : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
-        EXPECT_EQ(cp1252ToUtf8(std::string(1, byte)), "\xEF\xBF\xBD") << int(byte);
+// Every byte, alone and inside a run of ASCII long enough for the eight-byte fast path, comes
+// back from UTF-8 unchanged; the five undefined ones show as U+FFFD and come back as '?'.
+TEST(Cp1252, EveryByteSurvivesTheRoundTripWhereverItStands) {
+    for (int byte = 1; byte < 256; ++byte) {
+        for (const std::size_t before : {0, 7, 9}) {
+            const std::string text =
+                std::string(before, 'a') + static_cast<char>(byte) + "bcdefghij";
+            const std::string utf8 = cp1252ToUtf8(text);
+            EXPECT_EQ(utf8.find("\xEF\xBF\xBD") != std::string::npos, undefinedByte(byte)) << byte;
+            const std::string back =
+                undefinedByte(byte) ? std::string(before, 'a') + "?bcdefghij" : text;
+            EXPECT_EQ(utf8ToCp1252(utf8), back) << byte << " after " << before;
+        }
     }
 }
 
-TEST(Cp1252, EveryDefinedByteSurvivesTheRoundTrip) {
-    for (int b = 1; b < 256; ++b) {
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
-            continue;
-        }
-        const std::string byte(1, static_cast<char>(b));
-        EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(byte)), byte) << b;
+TEST(Cp1252, KnownCharactersBothWays) {
+    const std::pair<std::string, std::string> pairs[] = {
+        {"\x80", "€"},
+        {"\x8C\x9C", "Œœ"},
+        {"\x92", "’"},
+        {"\x9F\xFF", "Ÿÿ"},
+        {"\xA0", "\u00A0"},
+        {"C\x8CUVRES \xC9PINAL", "CŒUVRES ÉPINAL"},
+        {std::string("\0x", 2), std::string("\0x", 2)}};
+    for (const auto& [bytes, utf8] : pairs) {
+        EXPECT_EQ(cp1252ToUtf8(bytes), utf8);
+        EXPECT_EQ(utf8ToCp1252(utf8), bytes);
     }
 }
 
-TEST(Cp1252, TextWithoutAWindows1252ByteBecomesQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("a\xE2\x82\xACz"), "a\x80z");
-    EXPECT_EQ(utf8ToCp1252("日本"), "??");
-    EXPECT_EQ(utf8ToCp1252("\xC3"), "?"); // cut short
-    EXPECT_EQ(utf8ToCp1252("\xFF\xFE"
-                           "ab"),
-              "??ab"); // not UTF-8 at all
+// No Windows-1252 byte, or not UTF-8: one '?' for each character or stray byte.
+TEST(Cp1252, TextOutsideTheCodePageBecomesQuestionMarks) {
+    const std::pair<std::string, std::string> pairs[] = {{"\u0080\u009F", "??"},
+                                                         {"\uFFFD", "?"},
+                                                         {"日本", "??"},
+                                                         {"\xF0\x9F\x98\x80z", "?z"},
+                                                         {"\xC3", "?"},
+                                                         {"\xE2\x82", "??"},
+                                                         {"\xFF\xFE"
+                                                          "ab",
+                                                          "??ab"},
+                                                         {"\xC3(", "?("}};
+    for (const auto& [utf8, bytes] : pairs) {
+        EXPECT_EQ(utf8ToCp1252(utf8), bytes) << utf8;
+    }
 }
 
-TEST(Cp1252, UpperCasingGivesTheAccentedCapital) {
-    const auto upper = [](std::string_view text) {
-        std::string out;
-        for (const char c : text) {
-            out += static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
-        }
-        return out;
-    };
-    EXPECT_EQ(upper(utf8ToCp1252("éèêëàçùôîœÿšžæøñ")), utf8ToCp1252("ÉÈÊËÀÇÙÔÎŒŸŠŽÆØÑ"));
-    EXPECT_EQ(upper("abcxyz"), "ABCXYZ");
-    // No capital in the code page, or not a letter: unchanged.
-    EXPECT_EQ(upper(utf8ToCp1252("ßµ÷0-' ")), utf8ToCp1252("ßµ÷0-' "));
-    EXPECT_EQ(upper(utf8ToCp1252("ÉŒ")), utf8ToCp1252("ÉŒ"));
+TEST(Cp1252, UpperCasingGivesTheAccentedCapitalAndLeavesTheRest) {
+    const std::string small = utf8ToCp1252("abzéèêëàçùôîœÿšžæøñþ");
+    const std::string capital = utf8ToCp1252("ABZÉÈÊËÀÇÙÔÎŒŸŠŽÆØÑÞ");
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        EXPECT_EQ(cp1252ToUpper(static_cast<unsigned char>(small[i])),
+                  static_cast<unsigned char>(capital[i]));
+    }
+    for (const char unchanged : utf8ToCp1252("ABÉŒßµ÷0-' @[`{")) {
+        EXPECT_EQ(cp1252ToUpper(static_cast<unsigned char>(unchanged)),
+                  static_cast<unsigned char>(unchanged));
+    }
 }
 
 } // namespace
+} // namespace orvel

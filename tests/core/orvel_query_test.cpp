@@ -1,28 +1,44 @@
-// End-to-end tests of the orvel-query tool, run as a process.
+// End-to-end tests of orvel-query: the real executable on a handmade reference file, with its
+// standard input and output wired as a script or a hostile shell would wire them.
 
 #include "data/cp1252.h"
 #include "reference_file_builder.h"
 
-#include <cstdlib>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
 using orvel::utf8ToCp1252;
 using orvel::testing::headerLine;
-using orvel::testing::RecordFields;
 using orvel::testing::recordLine;
 using orvel::testing::TemporaryProgramDirectory;
 
-struct ToolRun {
+// Where the tool's standard output goes.
+enum class Sink { File, DevFull, Closed, BrokenPipe };
+
+struct Call {
+    std::vector<std::string> args;
+    Sink sink = Sink::File;
+    std::string stdinBytes; // fed through a pipe
+};
+
+struct Outcome {
     int status;
     std::string out;
-    std::vector<std::string> errLines;
+    std::string err;
 };
 
 std::string slurp(const std::filesystem::path& path) {
@@ -32,138 +48,320 @@ std::string slurp(const std::filesystem::path& path) {
     return text.str();
 }
 
-std::string shellQuoted(const std::string& word) {
-    std::string quoted = "'";
-    for (const char c : word) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-class OrvelQueryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        program_.writeLines(
-            {headerLine("R2026" + std::string(19, ' ')), // the revision fills columns 7 to 30
-             recordLine({utf8ToCp1252("CŒUVRES"), "DFCF", "02-001", utf8ToCp1252("Château"),
-                         "Fort, dit \"le vieux\"", "", "02600", "Vic 0215"}),
-             recordLine({"BREST", "DFCF", "29-001", "Fort", "Portzic", "", "29200", "Brest 2905"}),
-             recordLine(
-                 {utf8ToCp1252("ÉPINAL"), "DMF", "88-001", "Moulin", "Moulin", "", "88000", ""})});
-    }
-
-    ToolRun run(const std::vector<std::string>& args, bool withFile = true,
-                const std::string& directory = ".") {
-        std::string command = "cd " + shellQuoted(directory) + " && " + ORVEL_QUERY_PATH;
-        if (withFile) {
-            command += " --file " + shellQuoted(program_.referenceFile().string());
-        }
-        for (const std::string& arg : args) {
-            command += " " + shellQuoted(arg);
-        }
-        const auto out = program_.directory() / "out.txt";
-        const auto err = program_.directory() / "err.txt";
-        command += " >" + out.string() + " 2>" + err.string();
-        const int status = std::system(command.c_str());
-        ToolRun result{WEXITSTATUS(status), slurp(out), {}};
-        std::istringstream errors(slurp(err));
-        for (std::string line; std::getline(errors, line);) {
-            result.errLines.push_back(line);
-        }
-        return result;
-    }
-
-    TemporaryProgramDirectory program_;
-};
-
-std::vector<std::string> outLines(const std::string& out) {
+std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
-    std::istringstream in(out);
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         lines.push_back(line);
     }
     return lines;
 }
 
-TEST_F(OrvelQueryTest, FullListingPrintsEveryLineAndTheCaptionLast) {
-    const ToolRun result = run({"list", "commune", "****", "00"});
-    EXPECT_EQ(result.status, 0);
-    const std::vector<std::string> lines = outLines(result.out);
-    ASSERT_EQ(lines.size(), 4U);
+class OrvelQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program_.writeLines({
+            headerLine("R2026" + std::string(19, ' ')), // the revision fills columns 7 to 30
+            recordLine({utf8ToCp1252("CŒUVRES"), "DFCF", "02-001", utf8ToCp1252("Château"),
+                        "Fort, dit \"le vieux\"", "", "02600", "Vic 0215"}),
+            recordLine(
+                {"BREST", "DFCF", "29-001", "Fort", "Portzic", "1998", "29200", "Brest 2905"}),
+            recordLine(
+                {utf8ToCp1252("ÉPINAL"), "DMF", "88-001", "Moulin", "Moulin", "", "88000", ""}),
+            recordLine({utf8ToCp1252("SAINT-ÉTIENNE"), "DMF", "42-001", "Moulin", "Grand moulin",
+                        "", "42000", utf8ToCp1252("Saint-Étienne 4201")}),
+            recordLine(
+                {"OUESSANT", "DPLF", "PM-021", "Phare", "Stiff", "", "-----", "Ouessant 2999"}),
+            recordLine({"QUI?", "DMF", "29-002", "Moulin", "Kervez", "", "29000", "Brest 2905"}),
+        });
+        file_ = program_.referenceFile().string();
+    }
+
+    Outcome run(const Call& request) const {
+        const auto outPath = program_.directory() / "out";
+        const auto errPath = program_.directory() / "err";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        int stdinPipe[2] = {-1, -1};
+        EXPECT_EQ(pipe(stdinPipe), 0);
+        EXPECT_EQ(write(stdinPipe[1], request.stdinBytes.data(), request.stdinBytes.size()),
+                  static_cast<ssize_t>(request.stdinBytes.size())); // a small file fits a pipe
+        close(stdinPipe[1]);
+        posix_spawn_file_actions_adddup2(&actions, stdinPipe[0], 0);
+        int outPipe[2] = {-1, -1};
+        switch (request.sink) {
+        case Sink::File:
+            posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            break;
+        case Sink::DevFull:
+            posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+            break;
+        case Sink::Closed:
+            posix_spawn_file_actions_addclose(&actions, 1);
+            break;
+        case Sink::BrokenPipe: // nobody reads: the first write fails, SIGPIPE being ignored
+            EXPECT_EQ(pipe(outPipe), 0);
+            close(outPipe[0]);
+            posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+            break;
+        }
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        std::vector<std::string> words{ORVEL_QUERY_PATH};
+        words.insert(words.end(), request.args.begin(), request.args.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) {
+            argv.push_back(word.data());
+        }
+        argv.push_back(nullptr);
+        // The child inherits the ignored signal, as under a shell that ignores it.
+        const auto previous = std::signal(SIGPIPE, SIG_IGN);
+        pid_t child = 0;
+        EXPECT_EQ(posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        std::signal(SIGPIPE, previous);
+        posix_spawn_file_actions_destroy(&actions);
+        close(stdinPipe[0]);
+        if (outPipe[1] >= 0) {
+            close(outPipe[1]);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status));
+        return {WEXITSTATUS(status), request.sink == Sink::File ? slurp(outPath) : "",
+                slurp(errPath)};
+    }
+
+    // The command with the handmade file, --file first.
+    Outcome query(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--file", file_});
+        return run({args});
+    }
+
+    TemporaryProgramDirectory program_;
+    std::string file_;
+};
+
+TEST_F(OrvelQueryTest, ListingPrintsItsLinesAndTheCaptionOnStandardError) {
+    const Outcome all = query({"list", "commune", "****", "00"});
+    EXPECT_EQ(all.status, 0);
+    const std::vector<std::string> lines = linesOf(all.out);
+    ASSERT_EQ(lines.size(), 7U); // the header line is listed under **** and 00
     EXPECT_EQ(lines[1].substr(0, 5), "BREST");
     EXPECT_EQ(lines[2].substr(0, 8), "CŒUVRES"); // UTF-8 out
-    EXPECT_EQ(lines[3].substr(0, 7), "ÉPINAL");
-    EXPECT_EQ(lines[1].size(), 136U); // trailing blanks kept
-    ASSERT_FALSE(result.errLines.empty());
-    EXPECT_EQ(result.errLines.back(), "4 Rérérences **** sur 4");
-}
+    EXPECT_EQ(lines[1].size(), 136U);            // trailing blanks kept
+    EXPECT_EQ(linesOf(all.err), std::vector<std::string>{"7 Rérérences **** sur 7"});
 
-TEST_F(OrvelQueryTest, NothingListedExitsWithOneAndSaysSo) {
-    const ToolRun result = run({"list", "canton", "DIP", "75"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.errLines, (std::vector<std::string>{"Aucune références DIP trouvées",
-                                                         "0 Rérérences DIP sur 4"}));
-}
-
-TEST_F(OrvelQueryTest, SearchTakesUtf8TextAndPrintsResultLines) {
-    const ToolRun found = run({"search", "1", "é"});
-    EXPECT_EQ(found.status, 0);
-    const std::vector<std::string> lines = outLines(found.out);
-    ASSERT_EQ(lines.size(), 1U);
-    EXPECT_EQ(lines[0].substr(0, 7), "ÉPINAL");
-
-    const ToolRun none = run({"search", "4", "77"});
+    const Outcome none = query({"list", "canton", "DIP", "75"});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.errLines, (std::vector<std::string>{"Pas de référence trouvée"}));
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(linesOf(none.err), (std::vector<std::string>{"Aucune références DIP trouvées",
+                                                           "0 Rérérences DIP sur 7"}));
 }
 
-TEST_F(OrvelQueryTest, RevisionPrintsTheMessage) {
-    const ToolRun result = run({"revision"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "Base de donnée R2026" + std::string(19, ' ') + "\n");
+TEST_F(OrvelQueryTest, QuietLeavesTheStatusAlone) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {{"-q", "list", "reference", "DFCF", "00"}, 0},
+        {{"list", "reference", "DIP", "00", "--quiet"}, 1},
+        {{"search", "-q", "4", "77"}, 1},
+    };
+    for (const auto& c : cases) {
+        const Outcome ran = query(c.args);
+        EXPECT_EQ(ran.status, c.status) << c.args[1];
+        EXPECT_EQ(ran.err, "") << c.args[1];
+        EXPECT_EQ(ran.out.empty(), c.status != 0) << c.args[1];
+    }
 }
 
-TEST_F(OrvelQueryTest, CsvHasAHeaderRowAndQuotesWhereNeeded) {
-    const ToolRun result = run({"--csv", "list", "reference", "DFCF", "00"});
-    EXPECT_EQ(result.status, 0);
+TEST_F(OrvelQueryTest, TheNoPostalCodeDepartmentAndTextsWithADashComeAfterTheEndOfOptions) {
+    for (const char* order : {"commune", "reference", "canton", "postal"}) {
+        const Outcome ran = query({"list", order, "****", "--", "--"});
+        EXPECT_EQ(ran.status, 0) << order;
+        EXPECT_NE(ran.out.find("OUESSANT"), std::string::npos) << order;
+        EXPECT_EQ(linesOf(ran.out).size(), 1U) << order;
+    }
+    const Outcome search = query({"search", "2", "--", "-----"});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_EQ(search.out.substr(0, 8), "OUESSANT");
+    EXPECT_EQ(linesOf(search.out).size(), 1U);
+}
+
+TEST_F(OrvelQueryTest, OptionsMayStandAnywhereInEitherForm) {
+    const std::string expected = query({"--csv", "list", "canton", "DMF", "00"}).out;
+    ASSERT_NE(linesOf(expected).size(), 0U);
+    const std::vector<std::vector<std::string>> sameCommand = {
+        {"--file=" + file_, "list", "canton", "DMF", "00", "--csv"},
+        {"list", "-f", file_, "canton", "--csv", "DMF", "00"},
+        {"list", "canton", "DMF", "--csv", "--file", file_, "00"},
+    };
+    for (const auto& args : sameCommand) {
+        EXPECT_EQ(run({args}).out, expected) << args[0];
+    }
+}
+
+TEST_F(OrvelQueryTest, UsageErrorsSayWhatIsWrongAndPointToHelp) {
+    const struct {
+        std::vector<std::string> args;
+        const char* saying;
+    } cases[] = {
+        {{}, "commande manquante"},
+        {{"lister"}, "commande inconnue : « lister »"},
+        {{"--verbose", "revision"}, "option inconnue : « --verbose »"},
+        {{"-x", "revision"}, "option inconnue : « -x »"},
+        {{"revision", "--csv=oui"}, "option inconnue : « --csv »"},
+        {{"revision", "--file"}, "« --file » demande un argument"},
+        {{"list"}, "ordre de liste manquant"},
+        {{"list", "alphabet", "DFCF", "00"}, "ordre de liste inconnu : « alphabet »"},
+        {{"list", "commune"}, "diplôme manquant"},
+        {{"list", "commune", "DFCF"}, "département manquant"},
+        {{"list", "commune", "DFCF", "29", "56"}, "argument en trop : « 56 »"},
+        {{"search"}, "critère (1 à 5) manquant"},
+        {{"search", "6", "x"}, "critère inconnu : « 6 »"},
+        {{"search", "0", "x"}, "critère inconnu : « 0 »"},
+        {{"search", "12", "x"}, "critère inconnu : « 12 »"},
+        {{"search", "1"}, "texte à chercher manquant"},
+        {{"revision", "x"}, "argument en trop : « x »"},
+        {{"--csv", "revision"}, "--csv ne s'applique pas à revision"},
+        {{"search", "1", "\xE9t\xE9"}, "le texte à chercher n'est pas un texte UTF-8 valide"},
+        {{"search", "1", "\xC3"}, "n'est pas un texte UTF-8 valide"},
+        {{"search", "1", "\xC0\xAF"}, "n'est pas un texte UTF-8 valide"},         // overlong
+        {{"search", "1", "\xED\xA0\x80"}, "n'est pas un texte UTF-8 valide"},     // surrogate
+        {{"search", "1", "\xF4\x90\x80\x80"}, "n'est pas un texte UTF-8 valide"}, // > U+10FFFF
+        {{"list", "commune", "\x80", "00"}, "le diplôme n'est pas un texte UTF-8 valide"},
+        {{"list", "commune", "DMF", "2\xFF"}, "le département n'est pas un texte UTF-8 valide"},
+    };
+    for (const auto& c : cases) {
+        const Outcome ran = query(c.args);
+        EXPECT_EQ(ran.status, 2) << c.saying;
+        EXPECT_EQ(ran.out, "") << c.saying;
+        const std::vector<std::string> lines = linesOf(ran.err);
+        ASSERT_EQ(lines.size(), 2U) << c.saying;
+        EXPECT_EQ(lines[0].rfind("orvel-query : ", 0), 0U) << lines[0];
+        EXPECT_NE(lines[0].find(c.saying), std::string::npos) << lines[0];
+        EXPECT_NE(lines[1].find("orvel-query --help"), std::string::npos) << c.saying;
+    }
+}
+
+TEST_F(OrvelQueryTest, HelpAndVersionGoToStandardOutput) {
+    for (const char* option : {"--help", "-h"}) {
+        const Outcome help = run({{option}});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.err, "");
+        for (const char* word : {"list", "search", "revision", "--file", "--csv", "--quiet"}) {
+            EXPECT_NE(help.out.find(word), std::string::npos) << word;
+        }
+    }
+    const Outcome version = run({{"revision", "--version"}});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "orvel-query (Orvel_Reference) " ORVEL_VERSION "\n");
+}
+
+TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
+    const std::string bytes = slurp(program_.referenceFile());
+    const Outcome fromPipe =
+        run({{"--file", "-", "list", "reference", "DMF", "00"}, Sink::File, bytes});
+    EXPECT_EQ(fromPipe.status, 0);
+    EXPECT_EQ(fromPipe.out, query({"list", "reference", "DMF", "00"}).out);
+    EXPECT_EQ(linesOf(fromPipe.err), std::vector<std::string>{"3 Rérérences DMF sur 7"});
+    EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, bytes}).out,
+              "Base de donnée R2026" + std::string(19, ' ') + "\n");
+    EXPECT_EQ(run({{"-f-", "search", "1", "brest"}, Sink::File, bytes}).out.substr(0, 5), "BREST");
+}
+
+TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
+    const struct {
+        Sink sink;
+        std::vector<std::string> args;
+        int error;
+    } cases[] = {
+        {Sink::DevFull, {"list", "commune", "****", "00"}, ENOSPC},
+        {Sink::DevFull, {"--csv", "list", "postal", "DMF", "00"}, ENOSPC},
+        {Sink::DevFull, {"search", "1", "brest"}, ENOSPC},
+        {Sink::DevFull, {"--csv", "search", "1", "brest"}, ENOSPC},
+        {Sink::DevFull, {"revision"}, ENOSPC},
+        {Sink::DevFull, {"--help"}, ENOSPC},
+        {Sink::Closed, {"list", "reference", "DFCF", "00"}, EBADF},
+        {Sink::Closed, {"search", "5", "brest"}, EBADF},
+        {Sink::Closed, {"revision"}, EBADF},
+        {Sink::BrokenPipe, {"list", "canton", "****", "00"}, EPIPE},
+        {Sink::BrokenPipe, {"search", "3", "moulin"}, EPIPE},
+        {Sink::BrokenPipe, {"--version"}, EPIPE},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "--file=" + file_);
+        const Outcome ran = run({args, c.sink});
+        EXPECT_EQ(ran.status, 2) << c.args[0] << ' ' << c.args[1];
+        const std::vector<std::string> lines = linesOf(ran.err);
+        ASSERT_FALSE(lines.empty()) << c.args[0];
+        EXPECT_EQ(lines[0].rfind("orvel-query : ", 0), 0U) << lines[0];
+        EXPECT_NE(lines[0].find(std::strerror(c.error)), std::string::npos) << lines[0];
+    }
+    // Nothing to write, nothing lost: a closed output does not hide "nothing found".
+    EXPECT_EQ(run({{"--file", file_, "search", "1", "zzz"}, Sink::Closed}).status, 1);
+}
+
+TEST_F(OrvelQueryTest, SearchTakesUtf8AndATextTheFileCannotHoldFindsNothing) {
+    const struct {
+        const char* criterion;
+        const char* text;
+        std::vector<std::string> communes;
+    } cases[] = {
+        {"1", "é", {"ÉPINAL", "SAINT-ÉTIENNE"}},
+        {"1", "etienne", {}}, // accents count
+        {"1", "?", {"QUI?"}},
+        {"1", "ŵ", {}}, // no Windows-1252 byte: not a '?'
+        {"1", "QUIŵ", {}},
+        {"5", "2905", {"BREST", "QUI?"}},
+    };
+    for (const auto& c : cases) {
+        const Outcome ran = query({"search", c.criterion, c.text});
+        std::vector<std::string> communes;
+        for (const std::string& line : linesOf(ran.out)) {
+            communes.push_back(line.substr(0, line.find(' ')));
+        }
+        EXPECT_EQ(communes, c.communes) << c.text;
+        EXPECT_EQ(ran.status, c.communes.empty() ? 1 : 0) << c.text;
+    }
+    const Outcome unheld = query({"list", "reference", "ŵ", "00"});
+    EXPECT_EQ(unheld.status, 1);
+    EXPECT_EQ(linesOf(unheld.err).back(), "0 Rérérences ŵ sur 7");
+}
+
+TEST_F(OrvelQueryTest, RevisionAndCsv) {
+    EXPECT_EQ(query({"revision"}).out, "Base de donnée R2026" + std::string(19, ' ') + "\n");
+    const Outcome csv = query({"--csv", "list", "reference", "DFCF", "00"});
+    EXPECT_EQ(csv.status, 0);
     EXPECT_EQ(
-        result.out,
+        csv.out,
         "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n"
         "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n"
-        "BREST,DFCF,29-001,Fort,Portzic,,29200,Brest,2905\r\n");
-
-    const std::string searchHeader =
-        "commune,diplome,reference,type,activite,code_postal,canton\r\n";
-    EXPECT_EQ(run({"--csv", "search", "1", "brest"}).out,
-              searchHeader + "BREST,DFCF,29-001,Fort,Portzic,29200,Brest 2905\r\n");
-    const ToolRun none = run({"--csv", "search", "1", "zzz"});
+        "BREST,DFCF,29-001,Fort,Portzic,1998,29200,Brest,2905\r\n");
+    const Outcome none = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, searchHeader);
+    EXPECT_EQ(linesOf(none.out).size(), 1U); // the header alone
 }
 
-TEST_F(OrvelQueryTest, UnreadableFileAndUsageErrorsExitWithTwo) {
+TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {
     std::filesystem::remove(program_.referenceFile());
-    const ToolRun missing = run({"list", "commune", "DFCF", "00"});
-    EXPECT_EQ(missing.status, 2);
-    ASSERT_EQ(missing.errLines.size(), 1U);
-    EXPECT_NE(missing.errLines[0].find("introuvable"), std::string::npos);
-    const ToolRun missingCsv = run({"--csv", "search", "1", "a"});
-    EXPECT_EQ(missingCsv.status, 2);
-    EXPECT_EQ(missingCsv.out, ""); // not even a CSV header
-
-    EXPECT_EQ(run({"list", "alphabet", "DFCF", "00"}).status, 2);
-    EXPECT_EQ(run({"search", "6", "x"}).status, 2);
-    EXPECT_EQ(run({"search", "1"}).status, 2);
-    EXPECT_EQ(run({"--verbose", "revision"}).status, 2);
-    EXPECT_EQ(run({}).status, 2);
+    for (const auto& args : {std::vector<std::string>{"list", "commune", "DFCF", "00"},
+                             std::vector<std::string>{"--csv", "search", "1", "a"},
+                             std::vector<std::string>{"revision"}}) {
+        const Outcome missing = query(args);
+        EXPECT_EQ(missing.status, 2);
+        EXPECT_EQ(missing.out, "") << args[0]; // not even a CSV header
+        EXPECT_NE(missing.err.find("introuvable"), std::string::npos) << args[0];
+    }
 }
 
 TEST_F(OrvelQueryTest, WithoutFileReadsTheFileBesideTheExecutable) {
-    // Started from elsewhere, it still finds the sample copied next to it by the build.
-    const ToolRun result = run({"revision"}, false, program_.directory().string());
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.rfind("Base de donnée ", 0), 0U);
+    // The build puts the sample next to the executable; the working directory does not matter.
+    const Outcome ran = run({{"revision"}});
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.out.rfind("Base de donnée ", 0), 0U);
 }
 
 } // namespace

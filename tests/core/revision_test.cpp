@@ -1,65 +1,36 @@
 #include "data/cp1252.h"
 #include "data/revision.h"
-#include "expect_value.h"
-#include "reference_file_builder.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <gtest/gtest.h>
 
+namespace orvel {
 namespace {
 
-using namespace orvel;
-using orvel::testing::expectValue;
-using orvel::testing::TemporaryProgramDirectory;
-
-std::string checked(DatabaseRevision& revision, const TemporaryProgramDirectory& directory) {
-    return expectValue(revision.check(directory.referenceFile()));
-}
-
-TEST(DatabaseRevision, TakesColumns7To30WithTheirBlanks) {
-    TemporaryProgramDirectory directory;
-    const std::string first = "HEADER" + utf8ToCp1252("Révision 12   du 01/11  ") + "0123456789";
-    ASSERT_EQ(first.size(), 40U);
-    directory.writeLines({first, "second line"});
+// Revision_Base lives as long as the program: each check in turn, on the file as it is then.
+TEST(DatabaseRevision, ColumnsSevenToThirtyOfTheFirstLine) {
+    testing::TemporaryProgramDirectory directory;
     DatabaseRevision revision;
-    EXPECT_EQ(checked(revision, directory), "Base de donnée Révision 12   du 01/11  ");
-    EXPECT_EQ(revision.revisionBase(), utf8ToCp1252("Révision 12   du 01/11  "));
-}
-
-TEST(DatabaseRevision, ShortFirstLines) {
-    TemporaryProgramDirectory directory;
-    DatabaseRevision revision;
-    directory.writeLines({"123456"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée non ouverte");
-    directory.writeLines({"1234567"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée 7");
-    directory.writeLines({"123456789012"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée 789012");
-}
-
-TEST(DatabaseRevision, EmptyFileKeepsThePreviousRevisionOfTheRun) {
-    TemporaryProgramDirectory directory;
-    DatabaseRevision revision;
-    directory.writeBytes("");
-    EXPECT_EQ(checked(revision, directory), "Base de donnée non ouverte");
-    directory.writeLines({"      R2026-12"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée R2026-12");
-    directory.writeBytes("");
-    EXPECT_EQ(checked(revision, directory), "Base de donnée R2026-12");
-    // A short first line is a line: it replaces the revision.
-    directory.writeLines({"abc"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée non ouverte");
-}
-
-TEST(DatabaseRevision, MissingFileIsAFailureAndKeepsTheRevision) {
-    TemporaryProgramDirectory directory;
-    DatabaseRevision revision;
-    directory.writeLines({"      R1"});
-    EXPECT_EQ(checked(revision, directory), "Base de donnée R1");
+    const auto check = [&](const std::string& bytes) {
+        const auto message = revision.check(directory.writeBytes(bytes));
+        return message.ok() ? message.value() : failureMessage(message.failure());
+    };
+    const std::pair<std::string, std::string> steps[] = {
+        {"", "Base de donnée non ouverte"},
+        {"HEADER" + utf8ToCp1252("Révision 12   du 01/11  ") + "0123456789\r\nsecond\r\n",
+         "Base de donnée Révision 12   du 01/11  "},
+        {"", "Base de donnée Révision 12   du 01/11  "}, // an empty file keeps it
+        {"1234567", "Base de donnée 7"},
+        {"123456\r\n", "Base de donnée non ouverte"}, // a short first line is a line
+        {"      R\x81\r\n", "Base de donnée R\uFFFD"},
+    };
+    for (const auto& [bytes, message] : steps) {
+        EXPECT_EQ(check(bytes), message);
+    }
     std::filesystem::remove(directory.referenceFile());
-    const Result<std::string> message = revision.check(directory.referenceFile());
-    ASSERT_FALSE(message.ok());
-    EXPECT_EQ(message.failure().kind, ReadFailure::Kind::Missing);
-    EXPECT_EQ(revision.revisionBase(), "R1");
+    EXPECT_FALSE(revision.check(directory.referenceFile()).ok());
+    EXPECT_EQ(revision.revisionBase(), "R\x81");
 }
 
 } // namespace
+} // namespace orvel

@@ -1,134 +1,90 @@
 #include "data/cp1252.h"
-#include "data/record.h"
-#include "expect_value.h"
-#include "reference_file_builder.h"
 #include "search/search_engine.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+namespace orvel {
 namespace {
 
-using namespace orvel;
-using orvel::testing::expectValue;
-using orvel::testing::headerLine;
-using orvel::testing::RecordFields;
-using orvel::testing::recordLine;
-using orvel::testing::TemporaryProgramDirectory;
-
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1252(utf8);
-}
-
-class SearchTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        program_.writeLines({
-            headerLine(cp("Révision 2026-12")),
-            recordLine({cp("ÉPINAL"), "DFCF", "88-012", "Fort", "Fort de Bambois", "", "88000",
-                        cp("Épinal-Est 8808")}),
-            recordLine({"EPINAY", "DMF", "93-120", "Moulin", "Moulin de la Briche", "", "93800",
-                        "Epinay 9312"}),
-            recordLine({cp("CŒUVRES"), "DFCF", "02-001", cp("Château"), cp("Château de Cœuvres"),
-                        "", "02600", ""}),
-            "",
-            recordLine({"BREST", "DFCF", "29-120", "Fort", "Portzic", "", "29200", "Brest 2905"}),
-            "   SHORT LINE",
-        });
-    }
-
-    // The communes of the results, in the order returned.
-    std::vector<std::string> communes(SearchCriterion criterion, std::string_view textUtf8) {
-        const LineList found =
-            expectValue(Cherche_Ref(criterion, cp(textUtf8), program_.referenceFile()));
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            names.push_back(cp1252ToUtf8(trimBlanks(found[i].substr(0, 28))));
-        }
-        return names;
-    }
-
-    TemporaryProgramDirectory program_;
-};
-
+using testing::recordLine;
 using Names = std::vector<std::string>;
 
-TEST_F(SearchTest, CommuneIsASubstringTestIgnoringCaseButNotAccents) {
-    EXPECT_EQ(communes(SearchCriterion::Commune, "pin"), (Names{"ÉPINAL", "EPINAY"}));
-    EXPECT_EQ(communes(SearchCriterion::Commune, "épi"), (Names{"ÉPINAL"}));
-    EXPECT_EQ(communes(SearchCriterion::Commune, "epi"), (Names{"EPINAY"}));
-    EXPECT_EQ(communes(SearchCriterion::Commune, "cœu"), (Names{"CŒUVRES"}));
-    EXPECT_EQ(communes(SearchCriterion::Commune, "coeu"), (Names{}));
+const std::vector<std::string> kLines{
+    testing::headerLine(utf8ToCp1252("Révision 2026-12")),
+    recordLine({utf8ToCp1252("ÉPINAL"), "DFCF", "88-012", "Fort", "Fort de Bambois", "OBS", "88000",
+                utf8ToCp1252("Épinal-Est 8808")}),
+    recordLine(
+        {"EPINAY", "DMF", "93-120", "Moulin", "Moulin de la Briche", "", "93800", "Epinay 9312"}),
+    recordLine({utf8ToCp1252("CŒUVRES"), "DFCF", "02-001", utf8ToCp1252("Château"),
+                utf8ToCp1252("Château de Cœuvres"), "", "02600", ""}),
+    "",
+    recordLine({"BREST", "DFCF", "29-120", "Fort", "Portzic", "", "29200", "Brest 2905"}),
+    "   SHORT LINE",
+};
+
+// The commune of each result, in the order found.
+Names communes(SearchCriterion criterion, std::string_view textUtf8) {
+    testing::TemporaryProgramDirectory directory;
+    const auto found = Cherche_Ref(criterion, utf8ToCp1252(textUtf8), directory.writeLines(kLines));
+    Names names;
+    for (std::size_t i = 0; found.ok() && i < found.value().size(); ++i) {
+        const std::string_view commune = found.value()[i].substr(0, 28);
+        names.push_back(cp1252ToUtf8(commune.substr(0, commune.find_last_not_of(' ') + 1)));
+    }
+    return names;
 }
 
-TEST_F(SearchTest, TheHeaderLineIsACandidate) {
-    EXPECT_EQ(communes(SearchCriterion::Commune, "révision").size(), 1U);
+TEST(Search, FindsTheTextInTheFieldOfTheCriterion) {
+    const struct {
+        SearchCriterion criterion;
+        const char* text;
+        Names found;
+    } cases[] = {
+        {SearchCriterion::Commune, "pin", {"ÉPINAL", "EPINAY"}}, // case does not count
+        {SearchCriterion::Commune, "épi", {"ÉPINAL"}},           // accents do
+        {SearchCriterion::Commune, "epi", {"EPINAY"}},
+        {SearchCriterion::Commune, "cœu", {"CŒUVRES"}},
+        {SearchCriterion::Commune, "coeu", {}},
+        {SearchCriterion::Commune, "brest ", {}}, // the text is not stripped
+        {SearchCriterion::Commune, " brest", {}},
+        {SearchCriterion::Commune, "brest", {"BREST"}},
+        {SearchCriterion::Commune, "brestx", {}},
+        {SearchCriterion::Commune,
+         "révision",
+         {"   Révision 2026-12"}}, // the header line is a candidate
+        {SearchCriterion::Commune,
+         "",
+         {"   Révision 2026-12", "ÉPINAL", "EPINAY", "CŒUVRES", "BREST", "SHORT LINE"}},
+        {SearchCriterion::PostalCode, "29200", {"BREST"}}, // the field is
+        {SearchCriterion::PostalCode, "00", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
+        {SearchCriterion::Activity, "rt fort de", {"ÉPINAL"}}, // across the joining blank
+        {SearchCriterion::Activity, "château de", {"CŒUVRES"}},
+        {SearchCriterion::Activity, " ", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
+        {SearchCriterion::Reference, "12", {"ÉPINAL", "EPINAY", "BREST"}},
+        {SearchCriterion::Reference, "88-012", {"ÉPINAL"}},
+        {SearchCriterion::Canton, "2905", {"BREST"}},
+        {SearchCriterion::Canton, "épinal-", {"ÉPINAL"}},
+        {SearchCriterion::Canton, " ", {"ÉPINAL", "EPINAY", "BREST"}}, // blank fields match nothing
+        {SearchCriterion::Canton, "obs", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(communes(c.criterion, c.text), c.found)
+            << static_cast<int>(c.criterion) << " " << c.text;
+    }
 }
 
-TEST_F(SearchTest, PostalCodeFieldIsStrippedFirst) {
-    EXPECT_EQ(communes(SearchCriterion::PostalCode, "29200"), (Names{"BREST"}));
-    EXPECT_EQ(communes(SearchCriterion::PostalCode, "29200 "), (Names{}));
-}
-
-TEST_F(SearchTest, ActivityRunsOverTheJoiningBlank) {
-    EXPECT_EQ(communes(SearchCriterion::Activity, "rt fort de"), (Names{"ÉPINAL"}));
-    EXPECT_EQ(communes(SearchCriterion::Activity, "château de"), (Names{"CŒUVRES"}));
-}
-
-TEST_F(SearchTest, ReferenceFindsDigitsAnywhere) {
-    EXPECT_EQ(communes(SearchCriterion::Reference, "12"), (Names{"ÉPINAL", "EPINAY", "BREST"}));
-}
-
-TEST_F(SearchTest, CantonByNameOrNumber) {
-    EXPECT_EQ(communes(SearchCriterion::Canton, "2905"), (Names{"BREST"}));
-    EXPECT_EQ(communes(SearchCriterion::Canton, "épinal-"), (Names{"ÉPINAL"}));
-}
-
-TEST_F(SearchTest, EmptyTextFindsEveryLineWithAValue) {
-    EXPECT_EQ(communes(SearchCriterion::Canton, ""), (Names{"ÉPINAL", "EPINAY", "BREST"}));
-    // Empty lines are never results; the short line has a commune.
-    EXPECT_EQ(communes(SearchCriterion::Commune, "").size(), 6U);
-}
-
-TEST_F(SearchTest, BlankValueMatchesNoText) {
-    // Criterion 3 joins two blank parts with one blank: still no match for a blank text.
-    EXPECT_EQ(communes(SearchCriterion::Activity, " ").size(), 4U); // the four full records
-    EXPECT_EQ(communes(SearchCriterion::Canton, " "), (Names{"ÉPINAL", "EPINAY", "BREST"}));
-}
-
-TEST_F(SearchTest, TrailingBlankOfTheTextCounts) {
-    EXPECT_EQ(communes(SearchCriterion::Commune, "brest "), (Names{}));
-    EXPECT_EQ(communes(SearchCriterion::Commune, " brest"), (Names{}));
-}
-
-TEST_F(SearchTest, MissingFileIsAFailure) {
-    const Result<LineList> result =
-        Cherche_Ref(SearchCriterion::Commune, "x", program_.directory() / "absent.prn");
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, ReadFailure::Kind::Missing);
-}
-
-TEST(SearchResultLine, RecordColumns4To82Then100To138) {
-    const std::string rec = recordLine(
-        {"BREST", "DFCF", "29-120", "Fort", "Portzic", "OBSERVATION", "29200", "Brest 2905"});
-    const std::string line = searchResultLine(rec);
-    EXPECT_EQ(line.size(), 118U);
-    EXPECT_EQ(line, rec.substr(3, 79) + rec.substr(99, 39));
-    EXPECT_EQ(line.find("OBSERVATION"), std::string::npos);
-    EXPECT_EQ(line.substr(79, 6), "29200 ");
-    EXPECT_EQ(searchResultLine(rec.substr(0, 120)), rec.substr(3, 79) + rec.substr(99, 21));
-    EXPECT_EQ(searchResultLine(rec.substr(0, 60)), rec.substr(3, 57));
-}
-
-TEST(SearchComparedValue, IsCutStrippedAndUpperCased) {
-    const std::string rec = recordLine({cp("  saint-père"), "DFCF", " 1 ", "fort", cp("château"),
-                                        "", "35430", cp("Saint-Malo-Sud 3521")});
-    EXPECT_EQ(comparedValue(SearchCriterion::Commune, rec), cp("SAINT-PÈRE"));
-    EXPECT_EQ(comparedValue(SearchCriterion::Reference, rec), "1");
-    EXPECT_EQ(comparedValue(SearchCriterion::Activity, rec), cp("FORT CHÂTEAU"));
-    EXPECT_EQ(comparedValue(SearchCriterion::Canton, rec), cp("SAINT-MALO-SUD 3521"));
-    EXPECT_EQ(comparedValue(SearchCriterion::PostalCode, rec.substr(0, 99)), "");
+// A result shows the record's columns 4 to 82, then 100 to 138: no observation.
+TEST(Search, ResultLineLeavesOutTheObservation) {
+    testing::TemporaryProgramDirectory directory;
+    const auto found =
+        Cherche_Ref(SearchCriterion::Reference, "88-012", directory.writeLines(kLines));
+    ASSERT_TRUE(found.ok());
+    ASSERT_EQ(found.value().size(), 1U);
+    EXPECT_EQ(found.value()[0], kLines[1].substr(3, 79) + kLines[1].substr(99, 39));
 }
 
 } // namespace
+} // namespace orvel

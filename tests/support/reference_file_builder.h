@@ -26,47 +26,35 @@ struct RecordFields {
     std::string canton = "Brest-Centre 2905";
 };
 
-// The 138-character record line: every field left-aligned in its columns, the columns between
-// fields blank. A field longer than its columns runs over the next ones, as a damaged file would.
+// The 138-character record line: every field left-aligned from its first column, the columns
+// between fields blank. A field longer than its columns runs over the next ones.
 inline std::string recordLine(const RecordFields& fields) {
-    std::string line;
-    const auto put = [&line](std::size_t column, std::string_view text) {
-        if (line.size() < column - 1) {
-            line.resize(column - 1, ' ');
-        }
-        line.replace(column - 1, text.size(), text);
-    };
-    put(4, fields.commune);
-    put(33, fields.diploma);
-    put(39, fields.reference);
-    put(46, fields.activityType);
-    put(54, fields.activityName);
-    put(83, fields.observation);
-    put(100, fields.postalCode);
-    put(107, fields.canton);
-    line.resize(138, ' ');
-    return line;
+    std::string line(138, ' ');
+    const std::pair<std::size_t, const std::string*> placed[] = {
+        {4, &fields.commune},       {33, &fields.diploma},      {39, &fields.reference},
+        {46, &fields.activityType}, {54, &fields.activityName}, {83, &fields.observation},
+        {100, &fields.postalCode},  {107, &fields.canton}};
+    for (const auto& [column, text] : placed) {
+        line.replace(column - 1, text->size(), *text);
+    }
+    return line.substr(0, 138);
 }
 
-// The header line: six blanks, then the revision text from column 7. The line ends with the
-// text, so a test fills columns 7 to 30 only by passing 24 characters.
+// The header line: six blanks, then the revision text from column 7.
 inline std::string headerLine(std::string_view revision) {
     return std::string(6, ' ').append(revision);
 }
 
 // Lines joined with the terminator after each one.
-template <class Lines> std::string joinLines(const Lines& lines, std::string_view terminator) {
+inline std::string joinLines(const std::vector<std::string>& lines, std::string_view terminator) {
     std::string bytes;
-    for (const auto& line : lines) {
-        bytes.append(line);
-        bytes.append(terminator);
+    for (const std::string& line : lines) {
+        bytes.append(line).append(terminator);
     }
     return bytes;
 }
 
-// A fresh program directory under the system's temporary directory, where the reference file is
-// written; removed with everything in it when the test ends, so that hostile files never outlive
-// the test that made them.
+// A fresh program directory, removed with everything in it when the test ends.
 class TemporaryProgramDirectory {
 public:
     TemporaryProgramDirectory() {
@@ -77,32 +65,25 @@ public:
         directory_ = pattern;
     }
     ~TemporaryProgramDirectory() {
-        // A test may have taken the rights away to make the file unreadable.
         std::error_code ignored;
-        std::filesystem::permissions(directory_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(directory_, ignored);
     }
     TemporaryProgramDirectory(const TemporaryProgramDirectory&) = delete;
     TemporaryProgramDirectory& operator=(const TemporaryProgramDirectory&) = delete;
 
     [[nodiscard]] const std::filesystem::path& directory() const { return directory_; }
-
-    // The reference file's place in this directory, written or not.
     [[nodiscard]] std::filesystem::path referenceFile() const {
         return directory_ / "Liste_References.prn";
     }
 
     // Writes the bytes as the reference file, replacing any earlier one; returns its path.
     std::filesystem::path writeBytes(std::string_view bytes) const {
-        const std::filesystem::path file = referenceFile();
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        std::ofstream out(referenceFile(), std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            throw std::runtime_error("cannot write " + file.string());
+        if (!out.flush()) {
+            throw std::runtime_error("cannot write " + referenceFile().string());
         }
-        return file;
+        return referenceFile();
     }
 
     // Writes the lines as the reference file, each ended by CR LF; returns its path.

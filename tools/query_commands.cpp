@@ -1,0 +1,200 @@
+#include "tools/query_commands.h"
+
+#include "data/program_directory.h"
+#include "data/reference_file.h"
+#include "data/revision.h"
+#include "listing/listing.h"
+#include "search/search_engine.h"
+#include "tools/csv_rows.h"
+#include "tools/query_arguments.h"
+#include "tools/query_output.h"
+
+#include <array>
+#include <utility>
+
+namespace orvel::query {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, ListingOrder>, 4> kOrderNames{{
+    {"commune", ListingOrder::Commune},
+    {"reference", ListingOrder::Reference},
+    {"canton", ListingOrder::Canton},
+    {"postal", ListingOrder::PostalCode},
+}};
+
+std::string quotedWord(std::string_view word) {
+    return "« " + std::string(word) + " »";
+}
+
+// The command's words after its name, exactly as many as it takes.
+void expectWords(const Options& options, std::size_t count,
+                 std::initializer_list<std::string_view> missing) {
+    const std::size_t given = options.words.size() - 1;
+    if (given < count) {
+        throw UsageError(std::string(*(missing.begin() + given)) + " manquant");
+    }
+    if (given > count) {
+        throw UsageError("argument en trop : " + quotedWord(options.words[count + 1]));
+    }
+}
+
+ListingOrder orderNamed(std::string_view name) {
+    for (const auto& [orderName, order] : kOrderNames) {
+        if (name == orderName) {
+            return order;
+        }
+    }
+    throw UsageError("ordre de liste inconnu : " + quotedWord(name) +
+                     " (commune, reference, canton ou postal)");
+}
+
+SearchCriterion criterionNamed(std::string_view name) {
+    if (name.size() != 1 || name[0] < '1' || name[0] > '5') {
+        throw UsageError("critère inconnu : " + quotedWord(name) + " (1 à 5)");
+    }
+    return static_cast<SearchCriterion>(name[0] - '0');
+}
+
+bool readsStandardInput(const Options& options) {
+    return options.file == "-";
+}
+
+std::filesystem::path referenceFile(const Options& options) {
+    if (readsStandardInput(options)) {
+        return std::filesystem::path(kStandardInput);
+    }
+    return options.file ? std::filesystem::path(*options.file)
+                        : programFile(programDirectory(), kReferenceFileName);
+}
+
+int fileError(const Options& options, const ReadFailure& failure) {
+    printError(readsStandardInput(options) ? "orvel-query : l'entrée standard ne peut pas être lue."
+                                           : failureMessage(failure));
+    return kFailure;
+}
+
+// The count caption and the "nothing found" notices, which --quiet leaves to the exit status.
+void printNotice(const Options& options, const std::string& notice) {
+    if (!options.quiet) {
+        printError(notice);
+    }
+}
+
+int runList(const Options& options) {
+    expectWords(options, 3, {"ordre de liste", "diplôme", "département"});
+    const ListingOrder order = orderNamed(options.words[1]);
+    const std::string& diploma = options.words[2];
+    const std::optional<std::string> diplomaBytes = cp1252Argument(diploma, "le diplôme");
+    const std::optional<std::string> departmentBytes =
+        cp1252Argument(options.words[3], "le département");
+    const auto keep = options.csv ? KeepRecords::Yes : KeepRecords::No;
+    Result<Listing> result = buildListing(order, referenceFile(options), diplomaBytes.value_or(""),
+                                          departmentBytes.value_or(""), keep);
+    if (!result.ok()) {
+        return fileError(options, result.failure());
+    }
+    Listing& listing = result.value();
+    // A text the file cannot hold lists nothing, but the lines read still count.
+    if (!diplomaBytes || !departmentBytes) {
+        listing.lines = LineList();
+        listing.records = LineList();
+        listing.listedCount = 0;
+    }
+    Output out;
+    if (options.csv) {
+        out.append(recordCsvHeader());
+    }
+    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
+        if (options.csv) {
+            out.append(recordCsvRow(listing.records[i]));
+        } else {
+            out.appendLine({listing.lines[i]});
+        }
+    }
+    out.finish();
+    if (listing.listedCount == 0) {
+        printNotice(options, noMatchMessage(diploma));
+    }
+    printNotice(options, countCaption(listing, diploma));
+    return listing.listedCount == 0 ? kNothingFound : kFound;
+}
+
+int runSearch(const Options& options) {
+    expectWords(options, 2, {"critère (1 à 5)", "texte à chercher"});
+    const SearchCriterion criterion = criterionNamed(options.words[1]);
+    const std::optional<std::string> text = cp1252Argument(options.words[2], "le texte à chercher");
+    // The results go straight out as they are found: nothing is kept. The CSV header comes
+    // with the first result, or at the end, so that a file that cannot be read prints nothing.
+    std::size_t found = 0;
+    Output out;
+    const auto writeHeaderOnce = [&] {
+        if (options.csv && found == 0) {
+            out.append(resultCsvHeader());
+        }
+    };
+    std::string line;
+    const auto writeResult = [&](std::string_view start, std::string_view end) {
+        // A text the file cannot hold finds nothing; the file is read all the same, so that
+        // a file that cannot be read is still reported.
+        if (!text) {
+            return;
+        }
+        writeHeaderOnce();
+        ++found;
+        if (options.csv) {
+            line.assign(start).append(end);
+            out.append(resultCsvRow(line));
+        } else {
+            out.appendLine({start, end});
+        }
+    };
+    const std::optional<ReadFailure> failure =
+        forEachSearchResult(criterion, text.value_or(""), referenceFile(options), writeResult);
+    if (failure) {
+        return fileError(options, *failure);
+    }
+    writeHeaderOnce();
+    out.finish();
+    if (found == 0) {
+        printNotice(options, "Pas de référence trouvée");
+        return kNothingFound;
+    }
+    return kFound;
+}
+
+int runRevision(const Options& options) {
+    expectWords(options, 0, {});
+    if (options.csv) {
+        throw UsageError("l'option --csv ne s'applique pas à revision");
+    }
+    DatabaseRevision revision;
+    const Result<std::string> message = revision.check(referenceFile(options));
+    if (!message.ok()) {
+        return fileError(options, message.failure());
+    }
+    Output out;
+    out.append(message.value() + "\n");
+    out.finish();
+    return kFound;
+}
+
+} // namespace
+
+int runCommand(const Options& options) {
+    if (options.words.empty()) {
+        throw UsageError("commande manquante (list, search ou revision)");
+    }
+    const std::string& command = options.words[0];
+    if (command == "list") {
+        return runList(options);
+    }
+    if (command == "search") {
+        return runSearch(options);
+    }
+    if (command == "revision") {
+        return runRevision(options);
+    }
+    throw UsageError("commande inconnue : " + quotedWord(command));
+}
+
+} // namespace orvel::query

@@ -1,0 +1,102 @@
+#include "tools/query_options.h"
+
+#include <getopt.h>
+
+namespace orvel::query {
+namespace {
+
+// Options with no short form take a code above any character.
+enum LongOnly : int { kCsv = 256, kVersion };
+
+constexpr char kShortOptions[] = ":f:qh";
+constexpr option kLongOptions[] = {
+    {"file", required_argument, nullptr, 'f'},   {"csv", no_argument, nullptr, kCsv},
+    {"quiet", no_argument, nullptr, 'q'},        {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersion}, {nullptr, 0, nullptr, 0},
+};
+
+// The option as the user wrote it, for a message about it: a long option is the last word read
+// (without its "=value"), a short one the character getopt stopped at.
+std::string writtenOption(char** argv) {
+    const std::string word = argv[optind - 1];
+    if (word.starts_with("--")) {
+        return word.substr(0, word.find('='));
+    }
+    return std::string("-") + static_cast<char>(optopt);
+}
+
+} // namespace
+
+Options parseCommandLine(int argc, char** argv) {
+    Options options;
+    opterr = 0; // the messages are ours, in French
+    optind = 0; // a fresh scan, also when called again
+    int code = 0;
+    while ((code = getopt_long(argc, argv, kShortOptions, kLongOptions, nullptr)) != -1) {
+        switch (code) {
+        case 'f':
+            options.file = optarg;
+            break;
+        case kCsv:
+            options.csv = true;
+            break;
+        case 'q':
+            options.quiet = true;
+            break;
+        case 'h':
+            options.action = Options::Action::Help;
+            break;
+        case kVersion:
+            options.action = Options::Action::Version;
+            break;
+        case ':':
+            throw UsageError("l'option « " + writtenOption(argv) + " » demande un argument");
+        default:
+            throw UsageError("option inconnue : « " + writtenOption(argv) + " »");
+        }
+    }
+    options.words.assign(argv + optind, argv + argc);
+    return options;
+}
+
+std::string helpText() {
+    return R"(Utilisation : orvel-query [OPTION]... list ORDRE DIPLOME DEPARTEMENT
+         ou : orvel-query [OPTION]... search CRITERE TEXTE
+         ou : orvel-query [OPTION]... revision
+Donne les listes, la recherche et la révision de la base d'Orvel_Reference, pour les scripts.
+
+Commandes :
+  list ORDRE DIPLOME DEPARTEMENT
+                      liste les références du diplôme (**** : tous) et du département
+                      (00 : tous), par commune, reference, canton ou postal
+  search CRITERE TEXTE
+                      cherche TEXTE dans le champ du critère : 1 commune, 2 code postal,
+                      3 type et nom de l'activité, 4 numéro de référence, 5 canton
+  revision            écrit la révision de la base
+
+Options :
+  -f, --file=FICHIER  lit FICHIER au lieu de Liste_References.prn du répertoire du
+                      programme ; « - » lit l'entrée standard
+      --csv           écrit les références en CSV : une ligne d'en-tête, puis une ligne
+                      par référence
+  -q, --quiet         n'écrit ni le décompte ni « aucune référence » sur la sortie
+                      d'erreur : le code de retour suffit
+  -h, --help          affiche cette aide et quitte
+      --version       affiche la version et quitte
+
+Les options peuvent suivre les mots de la commande ; « -- » termine les options, ce qui
+permet un département ou un texte commençant par « - » :
+  orvel-query list commune DFCF -- --
+  orvel-query search 2 -- -----
+
+Les arguments et la sortie sont en UTF-8. Code de retour : 0 si des références sont
+trouvées, 1 si aucune, 2 en cas d'erreur (utilisation, fichier illisible, écriture
+impossible).
+)";
+}
+
+std::string versionText() {
+    return "orvel-query (Orvel_Reference) " ORVEL_VERSION "\n";
+}
+
+} // namespace orvel::query

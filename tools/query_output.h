@@ -1,0 +1,45 @@
+#pragma once
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orvel::query {
+
+// Standard output could not take what was written (full disk, closed descriptor, broken pipe);
+// what() says why, in French, with the system's reason.
+class OutputFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Standard output, checked: every write and the final close either succeed or throw
+// OutputFailure, so that a script never takes a cut listing for a whole one. Writes are gathered
+// in one buffer: a listing of 40,000 lines is a few writes, not 40,000.
+class Output {
+public:
+    Output();
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    ~Output() = default;
+
+    void append(std::string_view utf8);
+    // A line of the file, converted to UTF-8, and its line break; the line may come in parts.
+    void appendLine(std::initializer_list<std::string_view> cp1252Parts);
+    // Writes what is left and closes standard output, checking both.
+    void finish();
+
+private:
+    void flushWhenFull();
+    void flush();
+
+    std::string buffer_;
+    bool wroteAny_ = false;
+};
+
+// Writes a line on standard error (messages and the count caption); nothing is checked there,
+// since there is nowhere left to report a failure.
+void printError(std::string_view utf8);
+
+} // namespace orvel::query
