@@ -187,7 +187,7 @@ namespace {
 
 Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
                             std::string_view diploma, std::string_view department,
-                            KeepRecords keepRecords) {
+                            KeepRecords keepRecords, const LineObserver& onEveryLine) {
     const Layout& layout = layoutOf(listingOrder);
     Listing listing;
     std::string line;
@@ -197,11 +197,14 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
             appendLine(line, layout, record);
             listing.lines.append(line);
             if (keepRecords == KeepRecords::Yes) {
-                listing.records.append(record);
+                listing.records.append(listing.readCount == 0 ? std::string_view() : record);
             }
             ++listing.listedCount;
         }
         ++listing.readCount;
+        if (onEveryLine) {
+            onEveryLine(record);
+        }
     });
     if (failure) {
         return *failure;
@@ -218,9 +221,10 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
 
 Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
                              std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords) {
+                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
     return reportingMemoryExhaustion(referenceFile, [&] {
-        return readListing(listingOrder, referenceFile, diploma, department, keepRecords);
+        return readListing(listingOrder, referenceFile, diploma, department, keepRecords,
+                           onEveryLine);
     });
 }
 

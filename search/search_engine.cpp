@@ -3,8 +3,10 @@
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
+#include "search/loose_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvel {
 namespace {
@@ -64,23 +66,6 @@ bool occursIn(std::string_view value, std::string_view upperText) {
     return false;
 }
 
-std::optional<ReadFailure> searchFile(SearchCriterion criterion, std::string_view text,
-                                      const std::filesystem::path& referenceFile,
-                                      const SearchResultSink& onResult) {
-    const std::string wanted = upperCased(text);
-    std::string scratch;
-    return forEachLine(referenceFile, [&](std::string_view record) {
-        if (record.empty()) {
-            return;
-        }
-        const std::string_view value = strippedValue(criterion, record, scratch);
-        // A blank value matches nothing, not even an empty text.
-        if (!trimBlanks(value).empty() && occursIn(value, wanted)) {
-            onResult(fieldOf(record, kResultStart), fieldOf(record, kResultEnd));
-        }
-    });
-}
-
 } // namespace
 
 std::string comparedValue(SearchCriterion criterion, std::string_view record) {
@@ -88,15 +73,49 @@ std::string comparedValue(SearchCriterion criterion, std::string_view record) {
     return upperCased(strippedValue(criterion, record, scratch));
 }
 
-std::string searchResultLine(std::string_view record) {
-    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
+SearchResultParts searchResultParts(std::string_view record) {
+    return {fieldOf(record, kResultStart), fieldOf(record, kResultEnd)};
 }
 
-std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
-                                               const std::filesystem::path& referenceFile,
-                                               const SearchResultSink& onResult) {
-    return reportingMemoryExhaustion(
-        referenceFile, [&] { return searchFile(criterion, text, referenceFile, onResult); });
+std::string searchResultLine(std::string_view record) {
+    const SearchResultParts parts = searchResultParts(record);
+    return std::string(parts.start).append(parts.end);
+}
+
+namespace {
+
+std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_view text,
+                                        const std::filesystem::path& referenceFile,
+                                        const SearchRecordSink& onMatch, Matching matching) {
+    const bool loose = matching == Matching::Loose;
+    const std::string wanted = loose ? looseText(text) : upperCased(text);
+    std::string scratch;
+    bool headerLine = true;
+    return forEachLine(referenceFile, [&](std::string_view record) {
+        const bool isHeaderLine = std::exchange(headerLine, false);
+        if (record.empty()) {
+            return;
+        }
+        const std::string_view value = strippedValue(criterion, record, scratch);
+        // A blank value matches nothing, not even an empty text.
+        if (trimBlanks(value).empty()) {
+            return;
+        }
+        if (loose ? looseText(value).find(wanted) != std::string::npos : occursIn(value, wanted)) {
+            onMatch({record, isHeaderLine});
+        }
+    });
+}
+
+} // namespace
+
+std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
+                                                 const std::filesystem::path& referenceFile,
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching) {
+    return reportingMemoryExhaustion(referenceFile, [&] {
+        return matchRecords(criterion, text, referenceFile, onMatch, matching);
+    });
 }
 
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
@@ -104,10 +123,13 @@ Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
     // The results found so far are freed before the failure is reported.
     return reportingMemoryExhaustion(referenceFile, [&]() -> Result<LineList> {
         LineList results;
-        const auto failure = searchFile(criterion, text, referenceFile,
-                                        [&results](std::string_view start, std::string_view end) {
-                                            results.append({start, end});
-                                        });
+        const auto failure = matchRecords(
+            criterion, text, referenceFile,
+            [&results](const MatchingRecord& found) {
+                const SearchResultParts parts = searchResultParts(found.line);
+                results.append({parts.start, parts.end});
+            },
+            Matching::Exact);
         if (failure) {
             return *failure;
         }
