@@ -2,12 +2,12 @@
 // other than a file stands where the setting is written.
 
 #include "app/main_window.h"
-#include "app/qt_text.h"
 #include "data/read_failure.h"
 #include "message_catcher.h"
 #include "reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
+#include "widgets/qt_text.h"
 
 #include <QDir>
 #include <QFileInfo>
