@@ -4,7 +4,7 @@
 #include "data/catalogue.h"
 #include "data/cp1252.h"
 #include "data/version.h"
-#include "reference_file_builder.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // most 24 characters of the header, and gives the same answer when asked twice.
 
 #include "data/revision.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <cstddef>
 #include <cstdint>
