@@ -6,10 +6,10 @@
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
-#include "fuzz_support.h"
 #include "listing/collation.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <array>
 #include <cstddef>

@@ -3,7 +3,7 @@
 
 #include "data/reference_file.h"
 #include "data/revision.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <cstddef>
 #include <cstdint>
