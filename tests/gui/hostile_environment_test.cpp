@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "data/read_failure.h"
 #include "message_catcher.h"
-#include "reference_file_builder.h"
+#include "tests/support/reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
 #include "widgets/qt_text.h"
