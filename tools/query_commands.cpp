@@ -62,7 +62,7 @@ bool readsStandardInput(const Options& options) {
 
 std::filesystem::path referenceFile(const Options& options) {
     if (readsStandardInput(options)) {
-        return std::filesystem::path(kStandardInput);
+        return {kStandardInput};
     }
     return options.file ? std::filesystem::path(*options.file)
                         : programDirectory() / kReferenceFileName;

@@ -3,7 +3,8 @@
 
 #include "data/catalogue.h"
 #include "data/cp1252.h"
-#include "reference_file_builder.h"
+#include "data/version.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -214,7 +215,8 @@ TEST_F(OrvelQueryTest, HelpAndVersionGoToStandardOutput) {
     }
     const Outcome version = run({{"revision", "--version"}});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "orvel-query (Orvel_Reference) " ORVEL_VERSION "\n");
+    EXPECT_EQ(version.out, "orvel-query (Orvel_Reference) " +
+                               std::string(orvel::kVersionLogiciel.substr(1)) + "\n");
 }
 
 TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
@@ -509,8 +511,10 @@ _orvel_query
 TEST(OrvelQueryManual, TellsTheOptionsAndTheVersion) {
     const std::string page =
         outputOf("LC_ALL=C.UTF-8 MANWIDTH=200 man -l " ORVEL_QUERY_MANUAL " 2>&1");
-    for (const char* text : {"références des diplômes radio", "--worked=JOURNAL", "--loose",
-                             "--quiet", "Diplômes", "DFCF", "Orvel_Reference " ORVEL_VERSION}) {
+    const std::string version = "Orvel_Reference " + std::string(orvel::kVersionLogiciel.substr(1));
+    for (const std::string& text :
+         {std::string("références des diplômes radio"), std::string("--worked=JOURNAL"),
+          std::string("--loose"), std::string("Diplômes"), std::string("DFCF"), version}) {
         EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
     }
 }
