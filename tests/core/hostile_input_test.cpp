@@ -3,7 +3,7 @@
 
 #include "data/read_failure.h"
 #include "data/revision.h"
-#include "reference_file_builder.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <atomic>
 #include <chrono>

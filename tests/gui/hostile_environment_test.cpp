@@ -3,10 +3,10 @@
 
 #include "app/main_window.h"
 #include "data/read_failure.h"
-#include "message_catcher.h"
-#include "reference_file_builder.h"
-#include "screen_checks.h"
 #include "search/search_window.h"
+#include "tests/gui/message_catcher.h"
+#include "tests/gui/screen_checks.h"
+#include "tests/support/reference_file_builder.h"
 #include "widgets/qt_text.h"
 
 #include <QDir>
