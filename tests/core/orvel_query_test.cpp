@@ -35,7 +35,8 @@ enum class Sink { File, DevFull, Closed, BrokenPipe };
 struct Call {
     std::vector<std::string> args;
     Sink sink = Sink::File;
-    std::string stdinBytes; // fed through a pipe
+    std::string stdinBytes;          // fed through a pipe
+    const char* stdinFile = nullptr; // or opened
 };
 
 struct Outcome {
@@ -91,6 +92,9 @@ protected:
                   static_cast<ssize_t>(request.stdinBytes.size())); // a small file fits a pipe
         close(stdinPipe[1]);
         posix_spawn_file_actions_adddup2(&actions, stdinPipe[0], 0);
+        if (request.stdinFile != nullptr) {
+            posix_spawn_file_actions_addopen(&actions, 0, request.stdinFile, O_RDONLY, 0);
+        }
         int outPipe[2] = {-1, -1};
         switch (request.sink) {
         case Sink::File:
@@ -229,6 +233,10 @@ TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
     EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, bytes}).out,
               "Base de donnée R2026" + std::string(19, ' ') + "\n");
     EXPECT_EQ(run({{"-f-", "search", "1", "brest"}, Sink::File, bytes}).out.substr(0, 5), "BREST");
+    // A directory on standard input is read, and cannot be.
+    const Outcome directory = run({{"--file", "-", "revision"}, Sink::File, "", "/"});
+    EXPECT_EQ(directory.status, 2);
+    EXPECT_NE(directory.err.find("l'entrée standard ne peut pas être lue"), std::string::npos);
 }
 
 TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
