@@ -40,7 +40,7 @@ public:
                 next += part.size();
             }
         }
-        spans_.push_back(std::string_view(start, length));
+        spans_.emplace_back(start, length);
     }
 
     // Room for that many lines, so that the index does not grow by copying.
