@@ -108,6 +108,7 @@ int runList(const Options& options) {
         if (options.csv) {
             out.append(recordCsvRow(listing.records[i]));
         } else {
+            listing.lines.prefetchAfter(i);
             out.appendLine({listing.lines[i]});
         }
     }
