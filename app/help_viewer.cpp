@@ -42,6 +42,7 @@ QTextBrowser* createViewer(QWidget* parent) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(720, 640);
     auto* browser = new QTextBrowser(window);
+    browser->setAccessibleName(QStringLiteral("Texte de la notice"));
     browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

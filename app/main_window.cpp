@@ -83,6 +83,14 @@ void Main::Type_Activite_Click() {
     if (const auto fullName = diplomaFullName(code.toStdString())) {
         Label5->setText(fromUtf8(*fullName));
     }
+    describeList();
+}
+
+void Main::describeList() {
+    QStringList parts{Label1->text() + Nom_Ref->text() + QLatin1Char(' ') + Label6->text(),
+                      Label5->text(), Frame2->title(), List1->toolTip()};
+    parts.removeAll(QString());
+    List1->setAccessibleDescription(parts.join(QLatin1Char('\n')));
 }
 
 void Main::Aff_Comm() {
@@ -127,6 +135,7 @@ std::optional<QString> Main::fillList(ListingOrder order) {
     const bool nothingListed = listing.listedCount == 0;
     List1Lines->setLines(std::move(listing.lines));
     Mode_Affichage = modeRecordedBy(order);
+    describeList();
     if (nothingListed) {
         return fromUtf8(noMatchMessage(diploma.toStdString()));
     }

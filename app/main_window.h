@@ -60,6 +60,8 @@ private:
     std::optional<QString> fillList(ListingOrder order);
 
     void List1_DblClick(QPoint position);
+    // Gives the screen reader the banner and the count line with the list, as they change.
+    void describeList();
 
     std::filesystem::path programDirectory_;
     std::filesystem::path referenceFile_;
@@ -71,6 +73,7 @@ private:
 
     QLabel* Pelkar = nullptr;
     QLabel* Tornim = nullptr;
+    QLabel* Label1 = nullptr;
     QLabel* Nom_Ref = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;

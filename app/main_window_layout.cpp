@@ -5,6 +5,7 @@
 #include "app/wrapping_button.h"
 #include "listing/line_list_model.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,8 +68,8 @@ void Main::buildControls() {
     Pelkar->setToolTip(QStringLiteral("Cliquez"));
 
     QGroupBox* frame1 = frame(client, "Frame1", twipRect(1680, 120, 9975, 975));
-    label(frame1, "Label1", "Index des références ", twipRect(240, 120, 3855, 495), banner,
-          Qt::AlignRight);
+    Label1 = label(frame1, "Label1", "Index des références ", twipRect(240, 120, 3855, 495), banner,
+                   Qt::AlignRight);
     Nom_Ref =
         label(frame1, "Nom_Ref", "", twipRect(4080, 120, 1335, 495), banner, Qt::AlignHCenter);
     Label6 = label(frame1, "Label6", "affiché par ...", twipRect(5520, 120, 4215, 495), banner);
@@ -92,11 +93,16 @@ void Main::buildControls() {
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFont(listFont());
     List1->setToolTip(fromUtf8("Double cliquez sur une ligne pour plus de detail"));
+    List1->setAccessibleName(fromUtf8("Liste des références"));
     setPaleYellow(List1);
 
-    QGroupBox* frame3 = frame(client, "Frame3", twipRect(120, 7920, 13095, 855));
-    label(frame3, "Label4", "Diplôme", twipRect(360, 120, 855, 255), smallBold, Qt::AlignHCenter);
-    label(frame3, "Label3", "Dpt", twipRect(1680, 120, 375, 255), smallBold, Qt::AlignHCenter);
+    frame(client, "Frame3", twipRect(120, 7920, 13095, 855));
+    // The two captions stand over Frame3 at (360, 120) and (1680, 120), but share the container
+    // of the controls they name: only a sibling caption names a control to the screen reader.
+    QLabel* label4 = label(client, "Label4", "Diplôme", twipRect(480, 8040, 855, 255), smallBold,
+                           Qt::AlignHCenter);
+    QLabel* label3 =
+        label(client, "Label3", "Dpt", twipRect(1800, 8040, 375, 255), smallBold, Qt::AlignHCenter);
 
     Type_Activite = place(new QComboBox(client), "Type_Activite", twipRect(480, 8280, 1095, 360));
     Type_Activite->setEditable(true);
@@ -106,12 +112,16 @@ void Main::buildControls() {
     Type_Activite->setFont(sansSerifFont(9.75));
     Type_Activite->setToolTip(fromUtf8("Selectionnez un diplôme"));
     setPaleYellow(Type_Activite);
+    label4->setBuddy(Type_Activite);
+    Type_Activite->lineEdit()->setAccessibleName(label4->text());
+    Type_Activite->view()->setAccessibleName(fromUtf8("Liste des diplômes"));
 
     Dpart =
         place(new QLineEdit(QStringLiteral("01"), client), "Dpart", twipRect(1800, 8280, 375, 345));
     Dpart->setFont(sansSerifFont(9.75));
     Dpart->setToolTip(fromUtf8("Entrez un numero du département ou 00 pour tous les départements"));
     setPaleYellow(Dpart);
+    label3->setBuddy(Dpart);
 
     Aff_Commune = button(client, "Aff_Commune", "Affichage par nom de Commune", 2400);
     Aff_Reference = button(client, "Aff_Reference", "  Affichage par N°   de Référence", 4080);

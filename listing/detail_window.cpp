@@ -56,8 +56,10 @@ Affichage::Affichage(std::string_view communeLine, QWidget* parent) : QDialog(pa
     fieldFrame->setGeometry(twipRect(kFieldFrameLeft, kFieldFrameTop, 5895, 5175));
     const DetailFields fields = cutCommuneLine(communeLine);
     for (const Row& row : kRows) {
-        auto* caption = new QLabel(fromUtf8(row.caption), fieldFrame);
-        caption->setGeometry(twipRect(120, row.top - kFieldFrameTop, 1635, 255));
+        // Over the field frame, at 120 from its left, but beside its box in the window: only a
+        // sibling caption names a box to the screen reader.
+        auto* caption = new QLabel(fromUtf8(row.caption), this);
+        caption->setGeometry(twipRect(kFieldFrameLeft + 120, row.top, 1635, 255));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
         auto* box = new QLineEdit(fromCp1252(fields.*row.field), this);
@@ -65,6 +67,7 @@ Affichage::Affichage(std::string_view communeLine, QWidget* parent) : QDialog(pa
         box->setGeometry(twipRect(kBoxLeft, row.top, row.width, 285));
         box->setCursorPosition(0);
         setPaleYellow(box);
+        caption->setBuddy(box);
     }
 
     auto* quitter = new QPushButton(QStringLiteral("Quitter"), this);

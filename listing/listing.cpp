@@ -185,7 +185,7 @@ std::string listingLine(ListingOrder order, std::string_view record) {
 
 Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
                              std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords) {
+                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
     const Layout& layout = layoutOf(listingOrder);
     Listing listing;
     const std::size_t fileSize = fileSizeHint(referenceFile);
@@ -197,11 +197,14 @@ Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::p
             appendLine(line, layout, record);
             listing.lines.append(line);
             if (keepRecords == KeepRecords::Yes) {
-                listing.records.append(record);
+                listing.records.append(listing.readCount == 0 ? std::string_view() : record);
             }
             ++listing.listedCount;
         }
         ++listing.readCount;
+        if (onEveryLine) {
+            onEveryLine(record);
+        }
     });
     if (failure) {
         return *failure;

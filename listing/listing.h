@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,18 +31,25 @@ ListingMode modeRecordedBy(ListingOrder order);
 // The header line is read and tested like a record.
 struct Listing {
     LineList lines;
-    LineList records; // the record behind each line, in the same order, when asked for
+    // The record behind each line, in the same order, when asked for; empty behind the header
+    // line, which a listing under "****" and "00" lists but which is no record.
+    LineList records;
     std::uint64_t listedCount = 0;
     std::uint64_t readCount = 0;
 };
 
 enum class KeepRecords { No, Yes };
 
+// Shown every line read, listed or not: for a caller that checks something against the whole
+// file within the listing's one reading of it.
+using LineObserver = std::function<void(std::string_view line)>;
+
 // Reads the whole reference file and lists the records of the diploma and department texts
 // (Windows-1252, compared unchanged; "****" and "00" select every diploma and department).
 Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
                              std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords = KeepRecords::No);
+                             KeepRecords keepRecords = KeepRecords::No,
+                             const LineObserver& onEveryLine = {});
 
 // The listing line of one record, Windows-1252.
 std::string listingLine(ListingOrder order, std::string_view record);

@@ -3,8 +3,10 @@
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
+#include "search/loose_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvel {
 namespace {
@@ -71,23 +73,35 @@ std::string comparedValue(SearchCriterion criterion, std::string_view record) {
     return upperCased(strippedValue(criterion, record, scratch));
 }
 
-std::string searchResultLine(std::string_view record) {
-    return std::string(fieldOf(record, kResultStart)) + std::string(fieldOf(record, kResultEnd));
+SearchResultParts searchResultParts(std::string_view record) {
+    return {fieldOf(record, kResultStart), fieldOf(record, kResultEnd)};
 }
 
-std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
-                                               const std::filesystem::path& referenceFile,
-                                               const SearchResultSink& onResult) {
-    const std::string wanted = upperCased(text);
+std::string searchResultLine(std::string_view record) {
+    const SearchResultParts parts = searchResultParts(record);
+    return std::string(parts.start).append(parts.end);
+}
+
+std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
+                                                 const std::filesystem::path& referenceFile,
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching) {
+    const bool loose = matching == Matching::Loose;
+    const std::string wanted = loose ? looseText(text) : upperCased(text);
     std::string scratch;
+    bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
+        const bool isHeaderLine = std::exchange(headerLine, false);
         if (record.empty()) {
             return;
         }
         const std::string_view value = strippedValue(criterion, record, scratch);
         // A blank value matches nothing, not even an empty text.
-        if (!trimBlanks(value).empty() && occursIn(value, wanted)) {
-            onResult(fieldOf(record, kResultStart), fieldOf(record, kResultEnd));
+        if (trimBlanks(value).empty()) {
+            return;
+        }
+        if (loose ? looseText(value).find(wanted) != std::string::npos : occursIn(value, wanted)) {
+            onMatch({record, isHeaderLine});
         }
     });
 }
@@ -97,9 +111,10 @@ Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
     LineList results;
     const std::size_t fileSize = fileSizeHint(referenceFile);
     results.reserve(fileSize / kRecordLength + 1);
-    const auto failure = forEachSearchResult(
-        criterion, text, referenceFile, [&results](std::string_view start, std::string_view end) {
-            results.append({start, end});
+    const auto failure = forEachMatchingRecord(
+        criterion, text, referenceFile, [&results](const MatchingRecord& found) {
+            const SearchResultParts parts = searchResultParts(found.line);
+            results.append({parts.start, parts.end});
         });
     if (failure) {
         return *failure;

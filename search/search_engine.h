@@ -18,6 +18,11 @@ enum class SearchCriterion { Commune = 1, PostalCode, Activity, Reference, Canto
 std::string comparedValue(SearchCriterion criterion, std::string_view record);
 
 // What the result list shows of a record: its characters 4 to 82, then 100 to 138.
+struct SearchResultParts {
+    std::string_view start;
+    std::string_view end;
+};
+SearchResultParts searchResultParts(std::string_view record);
 std::string searchResultLine(std::string_view record);
 
 // Every non-empty line of the reference file whose compared value contains the text, upper-cased
@@ -25,11 +30,23 @@ std::string searchResultLine(std::string_view record);
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile);
 
-// The same search, handing each result line over as its two parts (the record's columns 4 to
-// 82, then 100 to 138) instead of keeping it: for a caller that writes the lines out at once.
-using SearchResultSink = std::function<void(std::string_view start, std::string_view end)>;
-std::optional<ReadFailure> forEachSearchResult(SearchCriterion criterion, std::string_view text,
-                                               const std::filesystem::path& referenceFile,
-                                               const SearchResultSink& onResult);
+// A line that the search found. The header line (the file's first) is searched like a record
+// but holds none of a record's fields.
+struct MatchingRecord {
+    std::string_view line;
+    bool isHeaderLine;
+};
+
+// How the text is compared: as the search window does (case ignored, accents kept), or loosely,
+// with case, accents and ligatures folded on both sides as the listings' order folds them.
+enum class Matching { Exact, Loose };
+
+// The same search, handing each matching line over instead of keeping it: for a caller that
+// writes the results out at once.
+using SearchRecordSink = std::function<void(const MatchingRecord&)>;
+std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
+                                                 const std::filesystem::path& referenceFile,
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching = Matching::Exact);
 
 } // namespace orvel

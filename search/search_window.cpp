@@ -142,6 +142,7 @@ void Rechercher::buildCriteria() {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(controls.boxName));
         box->setFont(criterionFont);
+        box->setAccessibleName(option->text()); // the option beside it names it on screen
         setPaleYellow(box);
         place(box, controls.box.left, controls.box.top, controls.box.width, controls.box.height);
         box->installEventFilter(this);
@@ -177,6 +178,9 @@ void Rechercher::buildResultList() {
     list->setUniformItemSizes(true);
     list->setFont(listFont());
     list->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
+    list->setAccessibleName(QStringLiteral("Résultats de la recherche"));
+    // A list, unlike the other controls, does not offer its tooltip to the screen reader.
+    list->setAccessibleDescription(list->toolTip());
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setPaleYellow(list);
     list->setModel(results_);

@@ -36,15 +36,6 @@ std::string row(std::initializer_list<std::string_view> values) {
     return out + "\r\n";
 }
 
-// The columns of a search result line: the record's columns 4 to 82, then 100 to 138.
-constexpr Field kResultCommune{1, 28};
-constexpr Field kResultDiploma{30, 5};
-constexpr Field kResultReference{36, 6};
-constexpr Field kResultActivityType{43, 7};
-constexpr Field kResultActivityName{51, 28};
-constexpr Field kResultPostalCode{80, 6};
-constexpr Field kResultCanton{87, 32};
-
 } // namespace
 
 std::string recordCsvHeader() {
@@ -58,17 +49,6 @@ std::string recordCsvRow(std::string_view record) {
                 fieldOf(record, fields::kReference), fieldOf(record, fields::kActivityType),
                 fieldOf(record, fields::kActivityName), fieldOf(record, fields::kObservation),
                 fieldOf(record, fields::kPostalCode), canton.name, canton.number});
-}
-
-std::string resultCsvHeader() {
-    return "commune,diplome,reference,type,activite,code_postal,canton\r\n";
-}
-
-std::string resultCsvRow(std::string_view resultLine) {
-    return row({fieldOf(resultLine, kResultCommune), fieldOf(resultLine, kResultDiploma),
-                fieldOf(resultLine, kResultReference), fieldOf(resultLine, kResultActivityType),
-                fieldOf(resultLine, kResultActivityName), fieldOf(resultLine, kResultPostalCode),
-                fieldOf(resultLine, kResultCanton)});
 }
 
 } // namespace orvel

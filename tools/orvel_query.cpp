@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     } catch (const UsageError& error) {
         printError(std::string("orvel-query : ") + error.what());
         printError("Essayez « orvel-query --help » pour plus d'informations.");
-    } catch (const OutputFailure& error) {
+    } catch (const Failure& error) {
         printError(std::string("orvel-query : ") + error.what());
     } catch (const std::exception& error) {
         printError(std::string("orvel-query : erreur inattendue : ") + error.what());

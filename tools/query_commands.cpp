@@ -8,6 +8,7 @@
 #include "tools/csv_rows.h"
 #include "tools/query_arguments.h"
 #include "tools/query_output.h"
+#include "tools/worked_references.h"
 
 #include <array>
 #include <utility>
@@ -80,6 +81,37 @@ void printNotice(const Options& options, const std::string& notice) {
     }
 }
 
+// Keeps the listing's lines whose reference has (workedOnly) or has not been worked.
+void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnly) {
+    Listing kept;
+    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
+        if (worked.contains(listing.records[i]) == workedOnly) {
+            kept.lines.append(listing.lines[i]);
+            kept.records.append(listing.records[i]);
+        }
+    }
+    listing.lines = std::move(kept.lines);
+    listing.records = std::move(kept.records);
+    listing.listedCount = listing.lines.size();
+}
+
+void writeListing(const Options& options, const Listing& listing) {
+    Output out;
+    if (options.csv) {
+        out.append(recordCsvHeader());
+    }
+    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
+        if (!options.csv) {
+            listing.lines.prefetchAfter(i);
+            out.appendLine({listing.lines[i]});
+        } else if (!listing.records[i].empty()) {
+            // The header line has no record behind it: the caption counts it, CSV does not.
+            out.append(recordCsvRow(listing.records[i]));
+        }
+    }
+    out.finish();
+}
+
 int runList(const Options& options) {
     expectWords(options, 3, {"ordre de liste", "diplôme", "département"});
     const ListingOrder order = orderNamed(options.words[1]);
@@ -87,9 +119,16 @@ int runList(const Options& options) {
     const std::optional<std::string> diplomaBytes = cp1252Argument(diploma, "le diplôme");
     const std::optional<std::string> departmentBytes =
         cp1252Argument(options.words[3], "le département");
-    const auto keep = options.csv ? KeepRecords::Yes : KeepRecords::No;
-    Result<Listing> result = buildListing(order, referenceFile(options), diplomaBytes.value_or(""),
-                                          departmentBytes.value_or(""), keep);
+    std::optional<WorkedReferences> worked;
+    LineObserver noteKnown;
+    if (options.worked) {
+        worked = WorkedReferences::read(*options.worked);
+        noteKnown = [&worked](std::string_view line) { worked->noteKnown(line); };
+    }
+    const bool keepRecords = options.csv || worked.has_value();
+    Result<Listing> result = buildListing(
+        order, referenceFile(options), diplomaBytes.value_or(""), departmentBytes.value_or(""),
+        keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
     if (!result.ok()) {
         return fileError(options, result.failure());
     }
@@ -100,19 +139,15 @@ int runList(const Options& options) {
         listing.records = LineList();
         listing.listedCount = 0;
     }
-    Output out;
-    if (options.csv) {
-        out.append(recordCsvHeader());
+    if (worked) {
+        keepWorked(listing, *worked, options.workedOnly);
     }
-    for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-        if (options.csv) {
-            out.append(recordCsvRow(listing.records[i]));
-        } else {
-            listing.lines.prefetchAfter(i);
-            out.appendLine({listing.lines[i]});
+    writeListing(options, listing);
+    if (worked) {
+        for (const std::string& reference : worked->unknown()) {
+            printError("orvel-query : référence inconnue du fichier des références : " + reference);
         }
     }
-    out.finish();
     if (listing.listedCount == 0) {
         printNotice(options, noMatchMessage(diploma));
     }
@@ -130,11 +165,10 @@ int runSearch(const Options& options) {
     Output out;
     const auto writeHeaderOnce = [&] {
         if (options.csv && found == 0) {
-            out.append(resultCsvHeader());
+            out.append(recordCsvHeader());
         }
     };
-    std::string line;
-    const auto writeResult = [&](std::string_view start, std::string_view end) {
+    const auto writeResult = [&](const MatchingRecord& match) {
         // A text the file cannot hold finds nothing; the file is read all the same, so that
         // a file that cannot be read is still reported.
         if (!text) {
@@ -142,15 +176,16 @@ int runSearch(const Options& options) {
         }
         writeHeaderOnce();
         ++found;
-        if (options.csv) {
-            line.assign(start).append(end);
-            out.append(resultCsvRow(line));
-        } else {
-            out.appendLine({start, end});
+        if (!options.csv) {
+            const SearchResultParts parts = searchResultParts(match.line);
+            out.appendLine({parts.start, parts.end});
+        } else if (!match.isHeaderLine) {
+            out.append(recordCsvRow(match.line));
         }
     };
     const std::optional<ReadFailure> failure =
-        forEachSearchResult(criterion, text.value_or(""), referenceFile(options), writeResult);
+        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult,
+                              options.loose ? Matching::Loose : Matching::Exact);
     if (failure) {
         return fileError(options, *failure);
     }
@@ -186,6 +221,15 @@ int runCommand(const Options& options) {
         throw UsageError("commande manquante (list, search ou revision)");
     }
     const std::string& command = options.words[0];
+    if (options.loose && command != "search") {
+        throw UsageError("l'option --loose ne s'applique qu'à search");
+    }
+    if ((options.worked || options.workedOnly) && command != "list") {
+        throw UsageError("les options --worked et --worked-only ne s'appliquent qu'à list");
+    }
+    if (options.workedOnly && !options.worked) {
+        throw UsageError("l'option --worked-only demande --worked JOURNAL");
+    }
     if (command == "list") {
         return runList(options);
     }

@@ -6,13 +6,19 @@ namespace orvel::query {
 namespace {
 
 // Options with no short form take a code above any character.
-enum LongOnly : int { kCsv = 256, kVersion };
+enum LongOnly : int { kCsv = 256, kLoose, kWorked, kWorkedOnly, kVersion };
 
 constexpr char kShortOptions[] = ":f:qh";
 constexpr option kLongOptions[] = {
-    {"file", required_argument, nullptr, 'f'},   {"csv", no_argument, nullptr, kCsv},
-    {"quiet", no_argument, nullptr, 'q'},        {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, kVersion}, {nullptr, 0, nullptr, 0},
+    {"file", required_argument, nullptr, 'f'},
+    {"csv", no_argument, nullptr, kCsv},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"loose", no_argument, nullptr, kLoose},
+    {"worked", required_argument, nullptr, kWorked},
+    {"worked-only", no_argument, nullptr, kWorkedOnly},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
 };
 
 // The option as the user wrote it, for a message about it: a long option is the last word read
@@ -42,6 +48,15 @@ Options parseCommandLine(int argc, char** argv) {
             break;
         case 'q':
             options.quiet = true;
+            break;
+        case kLoose:
+            options.loose = true;
+            break;
+        case kWorked:
+            options.worked = optarg;
+            break;
+        case kWorkedOnly:
+            options.workedOnly = true;
             break;
         case 'h':
             options.action = Options::Action::Help;
@@ -79,6 +94,15 @@ Options :
                       programme ; « - » lit l'entrée standard
       --csv           écrit les références en CSV : une ligne d'en-tête, puis une ligne
                       par référence
+      --worked=JOURNAL
+                      list : ne garde que les références pas encore contactées
+                      d'après JOURNAL, liste de références (« DFCF 29-001 » par
+                      ligne, lignes vides et commentaires # permis) ou journal ADIF
+                      (.adi, champs SIG et SIG_INFO) ; les références du journal
+                      que le fichier ne connaît pas sont signalées
+      --worked-only   list : avec --worked, ne garde que les références contactées
+      --loose         search : ignore aussi les accents et les ligatures (etienne
+                      trouve SAINT-ÉTIENNE, coeur trouve CŒUR)
   -q, --quiet         n'écrit ni le décompte ni « aucune référence » sur la sortie
                       d'erreur : le code de retour suffit
   -h, --help          affiche cette aide et quitte

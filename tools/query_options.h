@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tools/query_failure.h"
+
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,10 @@ struct Options {
     std::optional<std::string> file; // "-" reads standard input
     bool csv = false;
     bool quiet = false;
-    std::vector<std::string> words; // the command first
-};
-
-// A command line the tool cannot follow; what() says what is wrong, in French.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+    bool loose = false;                // search: case, accents and ligatures folded
+    std::optional<std::string> worked; // list: the user's list or log of worked references
+    bool workedOnly = false;           // list: the worked references instead of the others
+    std::vector<std::string> words;    // the command first
 };
 
 // Options may stand before, between or after the command words; "--" ends them.

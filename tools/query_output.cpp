@@ -1,6 +1,7 @@
 #include "tools/query_output.h"
 
 #include "data/cp1252.h"
+#include "tools/query_failure.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -12,8 +13,8 @@ namespace {
 constexpr std::size_t kFlushSize = std::size_t{256} * 1024;
 
 [[noreturn]] void fail(int error) {
-    throw OutputFailure(std::string("écriture impossible sur la sortie standard : ") +
-                        std::strerror(error));
+    throw Failure(std::string("écriture impossible sur la sortie standard : ") +
+                  std::strerror(error));
 }
 
 } // namespace

@@ -1,22 +1,15 @@
 #pragma once
 
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace orvel::query {
 
-// Standard output could not take what was written (full disk, closed descriptor, broken pipe);
-// what() says why, in French, with the system's reason.
-class OutputFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Standard output, checked: every write and the final close either succeed or throw
-// OutputFailure, so that a script never takes a cut listing for a whole one. Writes are gathered
-// in one buffer: a listing of 40,000 lines is a few writes, not 40,000.
+// Standard output, checked: every write and the final close either succeed or throw Failure
+// with the system's reason (full disk, closed descriptor, broken pipe), so that a script never
+// takes a cut listing for a whole one. Writes are gathered in one buffer: a listing of 40,000 lines
+// is a few writes, not 40,000.
 class Output {
 public:
     Output();

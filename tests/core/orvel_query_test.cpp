@@ -4,6 +4,7 @@
 #include "data/cp1252.h"
 #include "reference_file_builder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -225,6 +226,9 @@ TEST_F(OrvelQueryTest, UsageErrorsSayWhatIsWrongAndPointToHelp) {
         {{"search", "1"}, "texte à chercher manquant"},
         {{"revision", "x"}, "argument en trop : « x »"},
         {{"--csv", "revision"}, "--csv ne s'applique pas à revision"},
+        {{"--loose", "list", "commune", "DMF", "00"}, "--loose ne s'applique qu'à search"},
+        {{"search", "1", "a", "--worked", "f"}, "--worked-only ne s'appliquent qu'à list"},
+        {{"list", "commune", "DMF", "00", "--worked-only"}, "--worked-only demande --worked"},
         {{"search", "1", "\xE9t\xE9"}, "le texte à chercher n'est pas un texte UTF-8 valide"},
         {{"search", "1", "\xC3"}, "n'est pas un texte UTF-8 valide"},
         {{"search", "1", "\xC0\xAF"}, "n'est pas un texte UTF-8 valide"},         // overlong
@@ -304,45 +308,154 @@ TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(run({{"--file", file_, "search", "1", "zzz"}, Sink::Closed}).status, 1);
 }
 
-TEST_F(OrvelQueryTest, SearchTakesUtf8AndATextTheFileCannotHoldFindsNothing) {
+TEST_F(OrvelQueryTest, SearchTakesUtf8AndFoldsAccentsOnlyWhenLoose) {
     const struct {
-        const char* criterion;
-        const char* text;
+        std::vector<std::string> args;
         std::vector<std::string> communes;
     } cases[] = {
-        {"1", "é", {"ÉPINAL", "SAINT-ÉTIENNE"}},
-        {"1", "etienne", {}}, // accents count
-        {"1", "?", {"QUI?"}},
-        {"1", "ŵ", {}}, // no Windows-1252 byte: not a '?'
-        {"1", "QUIŵ", {}},
-        {"5", "2905", {"BREST", "QUI?"}},
+        {{"1", "é"}, {"ÉPINAL", "SAINT-ÉTIENNE"}},
+        {{"1", "etienne"}, {}}, // accents count
+        {{"1", "?"}, {"QUI?"}},
+        {{"1", "ŵ"}, {}}, // no Windows-1252 byte: not a '?'
+        {{"1", "QUIŵ"}, {}},
+        {{"5", "2905"}, {"BREST", "QUI?"}},
+        {{"--loose", "1", "etienne"}, {"SAINT-ÉTIENNE"}},
+        {{"1", "--loose", "Épi"}, {"ÉPINAL"}},
+        {{"--loose", "1", "oe"}, {"CŒUVRES"}},
+        {{"--loose", "1", "cŒu"}, {"CŒUVRES"}},
+        {{"--loose", "1", "e"}, {"ÉPINAL", "BREST", "SAINT-ÉTIENNE", "OUESSANT", "CŒUVRES"}},
+        {{"--loose", "3", "chateau fort"}, {"CŒUVRES"}},
+        {{"--loose", "5", "SAINT-E"}, {"SAINT-ÉTIENNE"}},
+        {{"--loose", "1", "ŵ"}, {}},
     };
     for (const auto& c : cases) {
-        const Outcome ran = query({"search", c.criterion, c.text});
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "search");
+        const Outcome ran = query(args);
         std::vector<std::string> communes;
         for (const std::string& line : linesOf(ran.out)) {
             communes.push_back(line.substr(0, line.find(' ')));
         }
-        EXPECT_EQ(communes, c.communes) << c.text;
-        EXPECT_EQ(ran.status, c.communes.empty() ? 1 : 0) << c.text;
+        std::vector<std::string> expected = c.communes;
+        std::sort(communes.begin(), communes.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(communes, expected) << args.back();
+        EXPECT_EQ(ran.status, c.communes.empty() ? 1 : 0) << args.back();
     }
     const Outcome unheld = query({"list", "reference", "ŵ", "00"});
     EXPECT_EQ(unheld.status, 1);
     EXPECT_EQ(linesOf(unheld.err).back(), "0 Rérérences ŵ sur 7");
 }
 
-TEST_F(OrvelQueryTest, RevisionAndCsv) {
+TEST_F(OrvelQueryTest, RevisionPrintsTheMessage) {
     EXPECT_EQ(query({"revision"}).out, "Base de donnée R2026" + std::string(19, ' ') + "\n");
-    const Outcome csv = query({"--csv", "list", "reference", "DFCF", "00"});
-    EXPECT_EQ(csv.status, 0);
-    EXPECT_EQ(
-        csv.out,
-        "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n"
-        "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n"
-        "BREST,DFCF,29-001,Fort,Portzic,1998,29200,Brest,2905\r\n");
+}
+
+TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
+    const std::string header =
+        "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n";
+    const std::string coeuvres =
+        "CŒUVRES,DFCF,02-001,Château,\"Fort, dit \"\"le vieux\"\"\",,02600,Vic,0215\r\n";
+    const std::string brest = "BREST,DFCF,29-001,Fort,Portzic,1998,29200,Brest,2905\r\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string rows;
+        std::string caption; // unchanged by CSV
+    } cases[] = {
+        {{"list", "reference", "DFCF", "00"}, coeuvres + brest, "2 Rérérences DFCF sur 7"},
+        {{"search", "3", "fort"}, coeuvres + brest, ""},
+        {{"search", "1", "brest"}, brest, ""},
+        {{"search", "1", "r2026"}, "", ""}, // the header line is found, but is no record
+        {{"list", "canton", "DPLF", "--", "--"},
+         "OUESSANT,DPLF,PM-021,Phare,Stiff,,-----,Ouessant,2999\r\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "--csv");
+        const Outcome ran = query(args);
+        EXPECT_EQ(ran.out, header + c.rows) << c.args.back();
+        EXPECT_EQ(ran.status, 0) << c.args.back();
+        if (!c.caption.empty()) {
+            EXPECT_EQ(ran.err, c.caption + "\n");
+        }
+    }
+    const Outcome whole = query({"--csv", "list", "commune", "****", "00"});
+    EXPECT_EQ(linesOf(whole.out).size(), 7U); // header row and six records; no header line
+    EXPECT_EQ(whole.err, "7 Rérérences **** sur 7\n");
     const Outcome none = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(linesOf(none.out).size(), 1U); // the header alone
+    EXPECT_EQ(none.out, header);
+}
+
+// The communes of the listing's lines, in their order.
+std::vector<std::string> communesOf(const std::string& out) {
+    std::vector<std::string> communes;
+    for (const std::string& line : linesOf(out)) {
+        communes.push_back(line.substr(0, line.find(' ')));
+    }
+    return communes;
+}
+
+TEST_F(OrvelQueryTest, WorkedReferencesComeFromAPlainListOrAnAdifLog) {
+    const auto write = [this](const char* name, const std::string& text) {
+        const auto path = program_.directory() / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    };
+    const std::string adifText =
+        "Journal <ADIF_VER:5>3.1.4 <EOH>\n"
+        "<CALL:5>F4ABC <SIG:4>DFCF <SIG_INFO:6>29-001 <EOR>\n"
+        "<CALL:4>F5AA <SIG_INFO:6>02-001 <EOR>\n"            // no SIG: no reference
+        "<call:4>F6BB <sig:3>dmf <sig_info:6>88-001 <eor>\n" // names in any case
+        "<SIG:4>DFCF<SIG_INFO:6>99-999<EOR><SIG:4>DFCF<SIG_INFO:6>99-999<EOR>\n"
+        "<COMMENT:11><SIG:4>DPLF<SIG_INFO:6>PM-021<EOR>\n"; // a tag inside data is data
+    const std::string adif = write("log.adi", adifText);
+    const std::string list =
+        write("faites.txt", "# mes contacts\n\n  dfcf   02-001  \r\nDMF\t29-002\nDAP 75-001\n");
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> communes;
+        std::vector<std::string> unknown;
+        const char* caption; // the header line is listed and counted like the records
+    } cases[] = {
+        {{"--worked", adif},
+         {"CŒUVRES", "OUESSANT", "QUI?", "SAINT-ÉTIENNE"},
+         {"DFCF 99-999"},
+         "5 Rérérences **** sur 7"},
+        {{"--worked-only", "--worked=" + adif},
+         {"BREST", "ÉPINAL"},
+         {"DFCF 99-999"},
+         "2 Rérérences **** sur 7"},
+        {{"--worked", list, "--worked-only"},
+         {"CŒUVRES", "QUI?"},
+         {"DAP 75-001"},
+         "2 Rérérences **** sur 7"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"list", "commune", "****", "00"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome ran = query(args);
+        std::vector<std::string> communes = communesOf(ran.out);
+        communes.erase(std::remove(communes.begin(), communes.end(), ""), communes.end());
+        EXPECT_EQ(communes, c.communes) << c.args[0];
+        std::vector<std::string> err = linesOf(ran.err);
+        ASSERT_EQ(err.size(), c.unknown.size() + 1) << ran.err;
+        EXPECT_EQ(err.back(), c.caption);
+        for (std::size_t i = 0; i < c.unknown.size(); ++i) {
+            EXPECT_EQ(err[i].rfind("orvel-query : ", 0), 0U) << err[i];
+            EXPECT_NE(err[i].find(c.unknown[i]), std::string::npos) << err[i];
+        }
+    }
+    EXPECT_EQ(slurp(adif), adifText); // read, never changed
+
+    const Outcome missing = query({"list", "commune", "DFCF", "00", "--worked", adif + ".x"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find(std::strerror(ENOENT)), std::string::npos) << missing.err;
+    const Outcome malformed =
+        query({"list", "commune", "DFCF", "00", "--worked", write("l.txt", "DFCF\n")});
+    EXPECT_EQ(malformed.status, 2);
+    EXPECT_NE(malformed.err.find("ligne 1"), std::string::npos) << malformed.err;
 }
 
 TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {

@@ -1,51 +1,28 @@
 #pragma once
 
-#include "modal_watcher.h"
+#include "tests/gui/modal_watcher.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QString>
 #include <QStringList>
-#include <vector>
 
 namespace orvel::testing {
 
-// What the user saw in a message box.
-struct SeenMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttonCount = 0;
-    bool okOnly = false;
-    bool busyPointer = false; // the busy pointer was still up while the box showed
-
-    // The program's own kind of box: its title, the text alone, no icon, OK the only button.
-    [[nodiscard]] bool isProgramBox() const {
-        return title == QStringLiteral("Orvel_Reference") && icon == QMessageBox::NoIcon &&
-               okOnly && buttonCount == 1;
-    }
-};
-
-// Records every modal message box that opens while it lives and closes it with OK, so that a
-// test can drive an action that shows one and then check what it said.
+// Records the text of every modal message box that opens while it lives and closes it with OK.
+// A box that is not of the program's kind (its title, the text alone, no icon, OK alone), or that
+// shows while the busy pointer is still up, is recorded with "!" before its text.
 class MessageCatcher {
 public:
-    [[nodiscard]] const std::vector<SeenMessage>& seen() const { return seen_; }
-    [[nodiscard]] QStringList texts() const {
-        QStringList texts;
-        for (const SeenMessage& message : seen_) {
-            texts << message.text;
-        }
-        return texts;
-    }
+    [[nodiscard]] const QStringList& texts() const { return texts_; }
 
 private:
-    std::vector<SeenMessage> seen_;
+    QStringList texts_;
     ModalWatcher<QMessageBox> watcher_{[this](QMessageBox* box) {
-        seen_.push_back(
-            {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()),
-             box->standardButtons() == QMessageBox::Ok, QApplication::overrideCursor() != nullptr});
+        const bool programBox =
+            box->windowTitle() == QStringLiteral("Orvel_Reference") &&
+            box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok &&
+            box->buttons().size() == 1 && QApplication::overrideCursor() == nullptr;
+        texts_ << (programBox ? QString() : QStringLiteral("!")) + box->text();
         box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click()
                                                 : box->reject();
     }};

@@ -3,18 +3,15 @@
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
 #include "data/program_directory.h"
-#include "message_catcher.h"
-#include "screen_checks.h"
+#include "tests/gui/message_catcher.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -22,59 +19,29 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kLegacyName = "Liste_DFCF_Tornim.prn";
-
-// The shown window of this kind, if any.
 template <class Window> Window* shown() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<Window*>(widget);
-        if (window != nullptr && window->isVisible()) {
+        if (auto* window = qobject_cast<Window*>(widget);
+            window != nullptr && window->isVisible()) {
             return window;
         }
     }
     return nullptr;
 }
 
-template <class Window> bool exists() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](QWidget* widget) { return qobject_cast<Window*>(widget) != nullptr; });
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-}
-
-// What the user saw while the program ran.
-struct Run {
-    int exitCode = -1;
-    bool warningShown = false;
-    bool mainShown = false;
-    bool mainBeforeItsTurn = false; // a main window existed while a screen was shown
-
-    [[nodiscard]] QString seen() const {
-        const auto word = [](bool shown) { return shown ? QStringLiteral("yes") : "no"; };
-        return QStringLiteral("exit %1, warning %2, main %3, main early %4")
-            .arg(exitCode)
-            .arg(word(warningShown), word(mainShown), word(mainBeforeItsTurn));
-    }
-};
-
-// The user's parts: pass both screens with their buttons, or close one of them.
+// The user's parts, played every few milliseconds on the windows shown.
 void passBothScreens() {
     if (auto* welcome = shown<orvel::Acceuil>()) {
-        click(welcome, "Command1");
+        welcome->findChild<QPushButton*>("Command1")->click();
     } else if (auto* warning = shown<orvel::Avertissement>()) {
-        click(warning, "Suivant");
+        warning->findChild<QPushButton*>("Suivant")->click();
     }
 }
-
 void closeTheWelcomeScreen() {
     if (auto* welcome = shown<orvel::Acceuil>()) {
         welcome->windowHandle()->close();
     }
 }
-
 void closeTheWarningScreen() {
     if (auto* warning = shown<orvel::Avertissement>()) {
         warning->windowHandle()->close();
@@ -83,43 +50,38 @@ void closeTheWarningScreen() {
     }
 }
 
-// Runs the program while playing the user's part: every few milliseconds `act` looks at the
-// windows and may act on one. The main window, once shown, is closed, which must end the run.
-Run runAs(const QString& programDirectory, std::chrono::milliseconds welcomeInterval,
-          const std::function<void()>& act) {
-    Run run;
+// Runs the program while the user plays a part and says what was seen: the exit code, whether
+// the warning and the main window showed, and whether a main window existed before its turn.
+// The main window, once shown, is closed, which must end the run.
+QString runAs(const QString& directory, std::chrono::milliseconds welcomeInterval,
+              const std::function<void()>& act) {
+    bool warning = false;
+    bool main = false;
+    bool early = false;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&] {
-        if (shown<orvel::Acceuil>() != nullptr || shown<orvel::Avertissement>() != nullptr) {
-            run.mainBeforeItsTurn |= exists<orvel::Main>();
-        }
-        run.warningShown |= shown<orvel::Avertissement>() != nullptr;
-        if (auto* main = shown<orvel::Main>()) {
-            run.mainShown = true;
-            main->windowHandle()->close();
+        const bool screenShown =
+            shown<orvel::Acceuil>() != nullptr || shown<orvel::Avertissement>() != nullptr;
+        early |=
+            screenShown && std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
+                return qobject_cast<orvel::Main*>(w) != nullptr;
+            });
+        warning |= shown<orvel::Avertissement>() != nullptr;
+        if (auto* window = shown<orvel::Main>()) {
+            main = true;
+            window->windowHandle()->close();
             return;
         }
         act();
     });
     user.start(10);
-    // Only a program that never ends meets this guard.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(30s);
-    run.exitCode = orvel::runProgram(programDirectory.toStdString(), welcomeInterval);
-    return run;
-}
-
-// Every file of the per-user settings store.
-QStringList settingsFiles() {
-    QStringList files;
-    QDirIterator it(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        files << it.next();
-    }
-    return files;
+    QTimer::singleShot(30s, [] { QCoreApplication::exit(99); }); // a program that never ends
+    const int exitCode = orvel::runProgram(directory.toStdString(), welcomeInterval);
+    return QStringLiteral("exit %1, warning %2, main %3, early %4")
+        .arg(exitCode)
+        .arg(warning)
+        .arg(main)
+        .arg(early);
 }
 
 } // namespace
@@ -127,73 +89,69 @@ QStringList settingsFiles() {
 class StartupTest : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir home_;
     QTemporaryDir directory_;
-    QString legacyFile() const { return directory_.filePath(kLegacyName); }
+
+    QString legacy(const QString& directory) const {
+        return QDir(directory).filePath("Liste_DFCF_Tornim.prn");
+    }
+    static void write(const QString& path) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    static QString settingsStore() {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    }
 
 private slots:
     void initTestCase() {
-        // Settings go to a store of the test's own.
-        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("HOME", home_.path().toLocal8Bit()); // settings go to a store of the test's own
         QStandardPaths::setTestModeEnabled(true);
-        const QString store =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QVERIFY(store.startsWith(home_.path()));
-        QVERIFY(QSettings(QStringLiteral("Reference"), QStringLiteral("Reference"))
-                    .fileName()
-                    .startsWith(store));
+        QVERIFY(QSettings("Reference", "Reference").fileName().startsWith(home_.path()));
     }
 
-    void init() {
-        orvel::testing::writeFile(legacyFile());
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .removeRecursively();
+    // Only the main window writes the setting; only Suite deletes the legacy file.
+    void waysThroughTheScreens_data() {
+        QTest::addColumn<std::function<void()>>("act");
+        QTest::addColumn<QString>("seen");
+        QTest::addColumn<bool>("legacyKept");
+        QTest::newRow("left alone")
+            << std::function<void()>([] {}) << "exit 0, warning 0, main 1, early 0" << true;
+        QTest::newRow("Suite twice") << std::function<void()>(passBothScreens)
+                                     << "exit 0, warning 1, main 1, early 0" << false;
+        QTest::newRow("welcome closed") << std::function<void()>(closeTheWelcomeScreen)
+                                        << "exit 0, warning 0, main 0, early 0" << true;
+        QTest::newRow("warning closed") << std::function<void()>(closeTheWarningScreen)
+                                        << "exit 0, warning 1, main 0, early 0" << false;
+    }
+    void waysThroughTheScreens() {
+        QFETCH(std::function<void()>, act);
+        QFETCH(QString, seen);
+        QFETCH(bool, legacyKept);
+        write(legacy(directory_.path()));
+        QDir(settingsStore()).removeRecursively();
+        orvel::testing::MessageCatcher messages;
+        const bool leftAlone = QTest::currentDataTag() == QStringLiteral("left alone");
+        QCOMPARE(runAs(directory_.path(), leftAlone ? 50ms : 1min, act), seen);
+        QCOMPARE(QFile::exists(legacy(directory_.path())), legacyKept);
+        QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
+                 seen.contains("main 1"));
+        QCOMPARE(messages.texts(), QStringList());
     }
 
-    void leftAloneTheWelcomeScreenGivesWayToTheMainWindow() {
-        const Run run = runAs(directory_.path(), 50ms, [] {});
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main yes, main early no"));
-        QVERIFY(QFile::exists(legacyFile()));
-    }
-
-    void suiteLeadsThroughTheWarningToTheMainWindow() {
-        orvel::testing::MessageCatcher catcher;
-        const Run run = runAs(directory_.path(), 1min, passBothScreens);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
-        QVERIFY(!QFile::exists(legacyFile()));
-        QVERIFY(catcher.seen().empty());
-    }
-
-    void closingTheWelcomeScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, closeTheWelcomeScreen);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning no, main no, main early no"));
-        QVERIFY(QFile::exists(legacyFile()));
-        QCOMPARE(settingsFiles(), QStringList());
-    }
-
-    void closingTheWarningScreenEndsTheProgram() {
-        const Run run = runAs(directory_.path(), 1min, closeTheWarningScreen);
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main no, main early no"));
-        QCOMPARE(settingsFiles(), QStringList());
-    }
-
+    // Started from elsewhere, the program deletes the legacy file of its own directory.
     void startedElsewhereItUsesItsOwnDirectory() {
-        // The test executable stands in the build's program directory, next to the sample
-        // reference file; the working directory holds a decoy legacy file.
-        const QDir own(QString::fromStdString(orvel::programDirectory().string()));
-        QVERIFY(QFile::exists(own.filePath(QStringLiteral("Liste_References.prn"))));
-        orvel::testing::writeFile(own.filePath(kLegacyName));
+        const QString own = QString::fromStdString(orvel::programDirectory().string());
+        write(legacy(own));
         QTemporaryDir elsewhere;
-        orvel::testing::writeFile(QDir(elsewhere.path()).filePath(kLegacyName));
+        write(legacy(elsewhere.path()));
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-        const Run run = runAs(own.path(), 1min, passBothScreens);
+        const QString seen = runAs(own, 1min, passBothScreens);
         QDir::setCurrent(previous);
-
-        QCOMPARE(run.seen(), QStringLiteral("exit 0, warning yes, main yes, main early no"));
-        QVERIFY(!QFile::exists(own.filePath(kLegacyName)));
-        QVERIFY(QFile::exists(QDir(elsewhere.path()).filePath(kLegacyName)));
+        QCOMPARE(seen, QStringLiteral("exit 0, warning 1, main 1, early 0"));
+        QVERIFY(!QFile::exists(legacy(own)));
+        QVERIFY(QFile::exists(legacy(elsewhere.path())));
     }
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace orvel::query {
+
+// What stops a command: what() says it in French; the tool prints it and exits with 2.
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A command line the tool cannot follow; the message also points to --help.
+class UsageError : public Failure {
+public:
+    using Failure::Failure;
+};
+
+} // namespace orvel::query
