@@ -3,6 +3,8 @@
 #include "app/window_style.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -36,6 +38,38 @@ QString problemWith(const QString& document) {
     return {};
 }
 
+// Finds the next place of the text after the selection, going round to the top at the end.
+void findNext(QTextBrowser* browser, const QString& text) {
+    if (!browser->find(text)) {
+        browser->moveCursor(QTextCursor::Start);
+        browser->find(text);
+    }
+}
+
+// Escape and Ctrl+W close the window, as they close the program's other windows; Ctrl+F opens a
+// find box under the text, whose Enter finds the next place and whose Escape closes it.
+void addKeys(QWidget* window, QTextBrowser* browser, QLineEdit* findBox) {
+    findBox->setPlaceholderText(QStringLiteral("Rechercher dans l'aide"));
+    findBox->setAccessibleName(findBox->placeholderText());
+    findBox->hide();
+    QObject::connect(findBox, &QLineEdit::returnPressed,
+                     [browser, findBox] { findNext(browser, findBox->text()); });
+    new QShortcut(QKeySequence::Find, window, [findBox] {
+        findBox->show();
+        findBox->setFocus();
+        findBox->selectAll();
+    });
+    new QShortcut(Qt::Key_Escape, window, [window, browser, findBox] {
+        if (findBox->hasFocus()) {
+            findBox->hide();
+            browser->setFocus();
+        } else {
+            window->close();
+        }
+    });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), window, window, &QWidget::close);
+}
+
 QTextBrowser* createViewer(QWidget* parent) {
     auto* window = new QWidget(parent, Qt::Window);
     window->setObjectName(kViewerName);
@@ -44,9 +78,12 @@ QTextBrowser* createViewer(QWidget* parent) {
     auto* browser = new QTextBrowser(window);
     browser->setAccessibleName(QStringLiteral("Texte de la notice"));
     browser->setOpenExternalLinks(true);
+    auto* findBox = new QLineEdit(window);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
+    layout->addWidget(findBox);
+    addKeys(window, browser, findBox);
     centreOnScreen(window);
     return browser;
 }

@@ -49,9 +49,12 @@ Main::Main(std::filesystem::path programDirectory, QWidget* parent)
 
 void Main::connectEvents() {
     connect(Type_Activite, &QComboBox::activated, this, &Main::Type_Activite_Click);
-    // Enter in the combo box would otherwise choose the entry that matches the typed text:
-    // typing changes no banner, only choosing from the list does.
+    // Enter in the combo box, or leaving it, would otherwise choose the entry that matches the
+    // typed text: typing changes neither the banner nor the selection, only choosing from the
+    // list does.
     onEnterKey(Type_Activite, [] {});
+    QObject::disconnect(Type_Activite->lineEdit(), &QLineEdit::editingFinished, Type_Activite,
+                        nullptr);
     onEnterKey(Dpart, [this] { Aff_Commune->setFocus(); });
     for (QPushButton* button : findChildren<QPushButton*>()) {
         onEnterKey(button, [button] { button->click(); });

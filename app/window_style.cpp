@@ -11,6 +11,12 @@ namespace orvel {
 void setPaleYellow(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, kPaleYellow);
+    // What is drawn on the yellow goes with it: under a dark colour scheme, the scheme's pale
+    // text would be unreadable on it.
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(80, 80, 80));
+    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

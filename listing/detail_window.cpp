@@ -25,6 +25,16 @@ constexpr int kFieldFrameLeft = 120;
 constexpr int kFieldFrameTop = 840;
 constexpr int kBoxLeft = 2160;
 
+// The boxes of 615 twips were made for MS Sans Serif, narrower than its stand-ins here: they show
+// their values in the stand-ins' narrow cut, so that the widest diploma code ("WLOTA") and
+// reference number show whole in the same box.
+constexpr int kNarrowBoxWidth = 615;
+QFont narrowBoxFont(QFont font) {
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+    return font;
+}
+
 const Row kRows[] = {
     {"Nom de la Commune", "Commune_N", &DetailFields::commune, 1200, 3255},
     {"Code Postal", "CP_N", &DetailFields::postalCode, 1680, 615},
@@ -66,6 +76,9 @@ Affichage::Affichage(std::string_view communeLine, QWidget* parent) : QDialog(pa
         box->setObjectName(QString::fromLatin1(row.boxName));
         box->setGeometry(twipRect(kBoxLeft, row.top, row.width, 285));
         box->setCursorPosition(0);
+        if (row.width == kNarrowBoxWidth) {
+            box->setFont(narrowBoxFont(font()));
+        }
         setPaleYellow(box);
         caption->setBuddy(box);
     }

@@ -151,8 +151,10 @@ void Rechercher::buildCriteria() {
     boxOf(SearchCriterion::PostalCode)->setValidator(new CapitalLettersValidator(this));
 
     Option1_->button(static_cast<int>(SearchCriterion::Commune))->setChecked(true);
+    keepTabStopOnSelectedOption();
     connect(Option1_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
+            keepTabStopOnSelectedOption();
             boxOf(static_cast<SearchCriterion>(id))->setFocus();
         }
     });
@@ -204,6 +206,14 @@ void Rechercher::chainTabOrder() {
     for (int id = 1; id <= kCriterionCount; ++id) {
         QWidget::setTabOrder(previous, Option1_->button(id));
         previous = Option1_->button(id);
+    }
+}
+
+// The option group is one stop of the keyboard order, on the selected option: Tab never lands on
+// another option, which Space would then select.
+void Rechercher::keepTabStopOnSelectedOption() {
+    for (QAbstractButton* option : Option1_->buttons()) {
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 

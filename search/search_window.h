@@ -31,6 +31,7 @@ private:
     void buildCriteria();
     void buildResultList();
     void chainTabOrder();
+    void keepTabStopOnSelectedOption();
     [[nodiscard]] QLineEdit* boxOf(SearchCriterion criterion) const;
 
     bool arrowPressedOn(int option, int key);

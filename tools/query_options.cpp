@@ -1,5 +1,7 @@
 #include "tools/query_options.h"
 
+#include "data/catalogue.h"
+
 #include <getopt.h>
 
 namespace orvel::query {
@@ -75,6 +77,11 @@ Options parseCommandLine(int argc, char** argv) {
 }
 
 std::string helpText() {
+    std::string diplomas = "\nDiplômes (DIPLOME ; **** : tous) :\n";
+    for (const Diploma& diploma : kDiplomaCatalogue) {
+        diplomas.append("  ").append(diploma.code);
+        diplomas.append(8 - diploma.code.size(), ' ').append(diploma.fullName).append("\n");
+    }
     return R"(Utilisation : orvel-query [OPTION]... list ORDRE DIPLOME DEPARTEMENT
          ou : orvel-query [OPTION]... search CRITERE TEXTE
          ou : orvel-query [OPTION]... revision
@@ -88,7 +95,8 @@ Commandes :
                       cherche TEXTE dans le champ du critère : 1 commune, 2 code postal,
                       3 type et nom de l'activité, 4 numéro de référence, 5 canton
   revision            écrit la révision de la base
-
+)" + diplomas +
+           R"(
 Options :
   -f, --file=FICHIER  lit FICHIER au lieu de Liste_References.prn du répertoire du
                       programme ; « - » lit l'entrée standard
@@ -108,10 +116,18 @@ Options :
   -h, --help          affiche cette aide et quitte
       --version       affiche la version et quitte
 
-Les options peuvent suivre les mots de la commande ; « -- » termine les options, ce qui
-permet un département ou un texte commençant par « - » :
-  orvel-query list commune DFCF -- --
-  orvel-query search 2 -- -----
+Les options peuvent suivre les mots de la commande ; « -- » les termine, pour un
+département ou un texte qui commence par « - ».
+
+Exemples :
+  orvel-query list canton '****' -- --
+                      les références sans code postal (département « -- »)
+  orvel-query search --loose 1 etienne
+                      SAINT-ÉTIENNE comme SAINT-ETIENNE
+  zcat Liste_References.prn.gz | orvel-query --file - list commune DFCF 29
+                      lit le fichier sur l'entrée standard
+  orvel-query list commune DFCF 29 --worked journal.adi
+                      ce qu'il reste à contacter dans le Finistère
 
 Les arguments et la sortie sont en UTF-8. Code de retour : 0 si des références sont
 trouvées, 1 si aucune, 2 en cas d'erreur (utilisation, fichier illisible, écriture

@@ -1,6 +1,7 @@
 // End-to-end tests of orvel-query: the real executable on a handmade reference file, with its
 // standard input and output wired as a script or a hostile shell would wire them.
 
+#include "data/catalogue.h"
 #include "data/cp1252.h"
 #include "reference_file_builder.h"
 
@@ -475,6 +476,73 @@ TEST_F(OrvelQueryTest, WithoutFileReadsTheFileBesideTheExecutable) {
     const Outcome ran = run({{"revision"}});
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.out.rfind("Base de donnée ", 0), 0U);
+}
+
+} // namespace
+
+namespace {
+
+std::string outputOf(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char block[4096];
+    for (std::size_t n = 0;
+         pipe != nullptr && (n = std::fread(block, 1, sizeof block, pipe)) > 0;) {
+        out.append(block, n);
+    }
+    if (pipe != nullptr) {
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+TEST(OrvelQueryCompletion, OffersTheWordsThatCanComeNext) {
+    const std::string diplomas = [] {
+        std::string codes = "\\*\\*\\*\\*\n";
+        for (const orvel::Diploma& diploma : orvel::kDiplomaCatalogue) {
+            codes.append(diploma.code).append("\n");
+        }
+        return codes;
+    }();
+    const struct {
+        const char* line;
+        std::string offered;
+    } cases[] = {
+        {"orvel-query ", "list\nsearch\nrevision\n"},
+        {"orvel-query --csv list ", "commune\nreference\ncanton\npostal\n"},
+        {"orvel-query list -q can", "canton\n"},
+        {"orvel-query list commune ", diplomas},
+        {"orvel-query --file x list postal DI", "DIFI\nDIFM\nDIP\n"},
+        {"orvel-query search ", "1\n2\n3\n4\n5\n"},
+        {"orvel-query search 1 ", ""},
+        {"orvel-query --work", "--worked\n--worked-only\n"},
+    };
+    // Completes the line given as $1 as bash would, with the built program first in PATH.
+    const TemporaryProgramDirectory scratch;
+    const auto script = scratch.directory() / "complete.sh";
+    std::ofstream(script) << R"(source /usr/share/bash-completion/bash_completion
+source ")" ORVEL_QUERY_COMPLETION R"("
+PATH=")" << std::filesystem::path(ORVEL_QUERY_PATH).parent_path().string()
+                          << R"(":$PATH
+COMP_LINE=$1 COMP_POINT=${#1}
+read -ra COMP_WORDS <<< "$COMP_LINE"
+[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')
+COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+_orvel_query
+[[ ${#COMPREPLY[@]} -eq 0 ]] || printf '%s\n' "${COMPREPLY[@]}"
+)";
+    for (const auto& c : cases) {
+        EXPECT_EQ(outputOf("bash " + script.string() + " '" + c.line + "'"), c.offered) << c.line;
+    }
+}
+
+TEST(OrvelQueryManual, TellsTheOptionsAndTheVersion) {
+    const std::string page =
+        outputOf("LC_ALL=C.UTF-8 MANWIDTH=200 man -l " ORVEL_QUERY_MANUAL " 2>&1");
+    for (const char* text : {"références des diplômes radio", "--worked=JOURNAL", "--loose",
+                             "--quiet", "Diplômes", "DFCF", "Orvel_Reference " ORVEL_VERSION}) {
+        EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
+    }
 }
 
 } // namespace

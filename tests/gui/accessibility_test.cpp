@@ -70,7 +70,7 @@ const WindowCase kWindows[] = {
     {"detail", 10, [](auto&) { return std::make_unique<Affichage>(""); }},
     {"welcome", 1, [](auto& program) { return std::make_unique<Acceuil>(program.directory()); }},
     {"warning", 1, [](auto&) { return std::make_unique<Avertissement>(); }},
-    {"help", 1,
+    {"help", 2, // the text and its find box
      [](auto& program) {
          // The viewer is a window among the children of the one it was asked from.
          auto parent = std::make_unique<QWidget>();

@@ -4,13 +4,8 @@
 #include "tests/gui/screen_checks.h"
 #include "tests/support/reference_file_builder.h"
 
-#include <QButtonGroup>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 using namespace orvel;

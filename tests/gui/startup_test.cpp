@@ -1,20 +1,17 @@
+// The welcome and warning screens and the start-up sequence that leads through them.
+
+#include "app/information_texts.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
-#include "data/program_directory.h"
 #include "tests/gui/message_catcher.h"
+#include "tests/gui/screen_checks.h"
 
-#include <QDir>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWindow>
-#include <algorithm>
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 
+using namespace orvel;
 using namespace std::chrono_literals;
 
 namespace {
@@ -29,59 +26,13 @@ template <class Window> Window* shown() {
     return nullptr;
 }
 
-// The user's parts, played every few milliseconds on the windows shown.
-void passBothScreens() {
-    if (auto* welcome = shown<orvel::Acceuil>()) {
-        welcome->findChild<QPushButton*>("Command1")->click();
-    } else if (auto* warning = shown<orvel::Avertissement>()) {
-        warning->findChild<QPushButton*>("Suivant")->click();
-    }
-}
-void closeTheWelcomeScreen() {
-    if (auto* welcome = shown<orvel::Acceuil>()) {
-        welcome->windowHandle()->close();
-    }
-}
-void closeTheWarningScreen() {
-    if (auto* warning = shown<orvel::Avertissement>()) {
-        warning->windowHandle()->close();
+// Leaves a screen as the user does: Suite (pressed with Enter) or the window system's close.
+void leave(QWidget* screen, bool bySuite) {
+    if (bySuite) {
+        QTest::keyClick(screen->windowHandle(), Qt::Key_Return);
     } else {
-        passBothScreens();
+        screen->windowHandle()->close();
     }
-}
-
-// Runs the program while the user plays a part and says what was seen: the exit code, whether
-// the warning and the main window showed, and whether a main window existed before its turn.
-// The main window, once shown, is closed, which must end the run.
-QString runAs(const QString& directory, std::chrono::milliseconds welcomeInterval,
-              const std::function<void()>& act) {
-    bool warning = false;
-    bool main = false;
-    bool early = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        const bool screenShown =
-            shown<orvel::Acceuil>() != nullptr || shown<orvel::Avertissement>() != nullptr;
-        early |=
-            screenShown && std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
-                return qobject_cast<orvel::Main*>(w) != nullptr;
-            });
-        warning |= shown<orvel::Avertissement>() != nullptr;
-        if (auto* window = shown<orvel::Main>()) {
-            main = true;
-            window->windowHandle()->close();
-            return;
-        }
-        act();
-    });
-    user.start(10);
-    QTimer::singleShot(30s, [] { QCoreApplication::exit(99); }); // a program that never ends
-    const int exitCode = orvel::runProgram(directory.toStdString(), welcomeInterval);
-    return QStringLiteral("exit %1, warning %2, main %3, early %4")
-        .arg(exitCode)
-        .arg(warning)
-        .arg(main)
-        .arg(early);
 }
 
 } // namespace
@@ -91,67 +42,103 @@ class StartupTest : public QObject {
 
     QTemporaryDir home_;
     QTemporaryDir directory_;
+    QPointer<Acceuil> welcome_; // deletes itself once closed
 
-    QString legacy(const QString& directory) const {
-        return QDir(directory).filePath("Liste_DFCF_Tornim.prn");
+    QString legacyFile() const { return directory_.filePath("Liste_DFCF_Tornim.prn"); }
+    Acceuil* newWelcome(std::chrono::milliseconds interval) {
+        QFile legacy(legacyFile());
+        legacy.open(QIODevice::WriteOnly);
+        welcome_ = new Acceuil(directory_.path().toStdString(), interval);
+        return welcome_;
     }
-    static void write(const QString& path) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    static QString settingsStore() {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    }
+    QTimer* timer() const { return testing::control<QTimer>(*welcome_, "Timer1"); }
 
 private slots:
     void initTestCase() {
         qputenv("HOME", home_.path().toLocal8Bit()); // settings go to a store of the test's own
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(QSettings("Reference", "Reference").fileName().startsWith(home_.path()));
+    }
+    void cleanup() { delete welcome_.data(); }
+
+    // Its timer (20 seconds unless told otherwise), Suite or the window system close the welcome
+    // screen; only Suite deletes the legacy file, without a word.
+    void welcomeScreenWaysOut() {
+        QCOMPARE(Acceuil(directory_.path().toStdString()).findChild<QTimer*>()->interval(), 20000);
+        for (const int way : {0, 1, 2}) {
+            Acceuil* screen = newWelcome(way == 0 ? 10ms : 1min);
+            QSignalSpy timeUp(screen, &Acceuil::timeUp);
+            QSignalSpy suite(screen, &Acceuil::suiteChosen);
+            QSignalSpy closed(screen, &Acceuil::closedByUser);
+            testing::MessageCatcher messages;
+            QCOMPARE(screen->frameGeometry().topLeft(), testing::centredPosition(*screen));
+            QVERIFY(testing::showActive(*screen));
+            if (way == 0) {
+                QVERIFY(timeUp.wait());
+            } else {
+                leave(screen, way == 1);
+            }
+            QCOMPARE(
+                QStringLiteral("%1%2%3").arg(timeUp.count()).arg(suite.count()).arg(closed.count()),
+                QStringList({"100", "010", "001"})[way]);
+            QVERIFY(welcome_.isNull() || (!welcome_->isVisible() && !timer()->isActive()));
+            QCOMPARE(QFile::exists(legacyFile()), way != 1);
+            QCOMPARE(messages.texts(), QStringList());
+        }
     }
 
-    // Only the main window writes the setting; only Suite deletes the legacy file.
-    void waysThroughTheScreens_data() {
-        QTest::addColumn<std::function<void()>>("act");
-        QTest::addColumn<QString>("seen");
-        QTest::addColumn<bool>("legacyKept");
-        QTest::newRow("left alone")
-            << std::function<void()>([] {}) << "exit 0, warning 0, main 1, early 0" << true;
-        QTest::newRow("Suite twice") << std::function<void()>(passBothScreens)
-                                     << "exit 0, warning 1, main 1, early 0" << false;
-        QTest::newRow("welcome closed") << std::function<void()>(closeTheWelcomeScreen)
-                                        << "exit 0, warning 0, main 0, early 0" << true;
-        QTest::newRow("warning closed") << std::function<void()>(closeTheWarningScreen)
-                                        << "exit 0, warning 1, main 0, early 0" << false;
-    }
-    void waysThroughTheScreens() {
-        QFETCH(std::function<void()>, act);
-        QFETCH(QString, seen);
-        QFETCH(bool, legacyKept);
-        write(legacy(directory_.path()));
-        QDir(settingsStore()).removeRecursively();
-        orvel::testing::MessageCatcher messages;
-        const bool leftAlone = QTest::currentDataTag() == QStringLiteral("left alone");
-        QCOMPARE(runAs(directory_.path(), leftAlone ? 50ms : 1min, act), seen);
-        QCOMPARE(QFile::exists(legacy(directory_.path())), legacyKept);
-        QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
-                 seen.contains("main 1"));
-        QCOMPARE(messages.texts(), QStringList());
+    // A call sign shows its owner's credits; the timer stops meanwhile, then starts again.
+    void callSignsShowTheCreditsAndHoldTheTimer() {
+        Acceuil* screen = newWelcome(10s);
+        QVERIFY(testing::showActive(*screen));
+        QVERIFY(testing::control<QLabel>(*screen, "Label1")->font().underline());
+        QVERIFY(!testing::control<QLabel>(*screen, "Label6")->font().bold());
+        QVERIFY(testing::control<QLabel>(*screen, "Label2")->font().bold());
+        QStringList seen;
+        for (const char* callSign : {"Label6", "Label1"}) {
+            testing::ModalWatcher<QMessageBox> credits([&](QMessageBox* box) {
+                seen << box->text() + (timer()->isActive() ? " (timer running)" : "");
+                box->accept();
+            });
+            QTest::mouseClick(testing::control<QWidget>(*screen, callSign), Qt::LeftButton);
+            QVERIFY(timer()->isActive());
+        }
+        QCOMPARE(seen, QStringList({QString::fromStdString(authorCredits()),
+                                    QString::fromStdString(compilerCredits())}));
     }
 
-    // Started from elsewhere, the program deletes the legacy file of its own directory.
-    void startedElsewhereItUsesItsOwnDirectory() {
-        const QString own = QString::fromStdString(orvel::programDirectory().string());
-        write(legacy(own));
-        QTemporaryDir elsewhere;
-        write(legacy(elsewhere.path()));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        const QString seen = runAs(own, 1min, passBothScreens);
-        QDir::setCurrent(previous);
-        QCOMPARE(seen, QStringLiteral("exit 0, warning 1, main 1, early 0"));
-        QVERIFY(!QFile::exists(legacy(own)));
-        QVERIFY(QFile::exists(legacy(elsewhere.path())));
+    // The program runs from the welcome screen; the user leaves each screen one way or the
+    // other (the warning screen has no timer). The main window, created only once a screen leads to
+    // it, is closed, which must end the run; only the main window writes the setting.
+    void programRunsThroughTheScreens() {
+        const std::pair<int, const char*> runs[] = {
+            {0, "exit 0 main"}, {1, "exit 0 warning main"}, {2, "exit 0"}, {3, "exit 0 warning"}};
+        for (const auto& [part, expected] : runs) {
+            QFile::remove(QSettings("Reference", "Reference").fileName());
+            QString seen;
+            QTimer user;
+            QObject::connect(&user, &QTimer::timeout, [&, part = part] {
+                if (auto* main = shown<Main>()) {
+                    seen += " main";
+                    main->windowHandle()->close();
+                } else if (auto* welcome = shown<Acceuil>(); welcome != nullptr && part != 0) {
+                    leave(welcome, part != 2);
+                } else if (auto* warning = shown<Avertissement>();
+                           warning != nullptr && !seen.contains("warning")) {
+                    seen += testing::control<QLabel>(*warning, "Label2")->font().bold() ? " warning"
+                                                                                        : " ?";
+                    leave(warning, part != 3);
+                }
+            });
+            user.start(10);
+            QTimer::singleShot(30s,
+                               [] { QCoreApplication::exit(99); }); // a program that never ends
+            seen = QStringLiteral("exit %1").arg(
+                       runProgram(directory_.path().toStdString(), part == 0 ? 50ms : 1min)) +
+                   seen;
+            QCOMPARE(seen, QString::fromLatin1(expected));
+            QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
+                     seen.contains("main"));
+        }
     }
 };
 

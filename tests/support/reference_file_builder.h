@@ -45,15 +45,6 @@ inline std::string headerLine(std::string_view revision) {
     return std::string(6, ' ').append(revision);
 }
 
-// Lines joined with the terminator after each one.
-inline std::string joinLines(const std::vector<std::string>& lines, std::string_view terminator) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes.append(line).append(terminator);
-    }
-    return bytes;
-}
-
 // A fresh program directory, removed with everything in it when the test ends.
 class TemporaryProgramDirectory {
 public:
@@ -88,7 +79,11 @@ public:
 
     // Writes the lines as the reference file, each ended by CR LF; returns its path.
     std::filesystem::path writeLines(const std::vector<std::string>& lines) const {
-        return writeBytes(joinLines(lines, "\r\n"));
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes.append(line).append("\r\n");
+        }
+        return writeBytes(bytes);
     }
 
 private:
