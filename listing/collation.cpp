@@ -214,10 +214,13 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         const auto runEnd = std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
             return entry.packed != run->packed;
         });
-        if (runEnd - run > 1) {
-            std::stable_sort(run, runEnd, [&lines](const Entry& a, const Entry& b) {
-                return collate(lines[a.index], lines[b.index]) < 0;
-            });
+        const auto byLines = [&lines](const Entry& a, const Entry& b) {
+            return collate(lines[a.index], lines[b.index]) < 0;
+        };
+        // Copies of one line make a run already in order: checking costs one comparison per
+        // copy, sorting several.
+        if (!std::is_sorted(run, runEnd, byLines)) {
+            std::stable_sort(run, runEnd, byLines);
         }
         run = runEnd;
     }
