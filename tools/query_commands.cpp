@@ -221,6 +221,13 @@ int runCommand(const Options& options) {
         throw UsageError("commande manquante (list, search ou revision)");
     }
     const std::string& command = options.words[0];
+    const auto run = command == "list"       ? &runList
+                     : command == "search"   ? &runSearch
+                     : command == "revision" ? &runRevision
+                                             : nullptr;
+    if (run == nullptr) {
+        throw UsageError("commande inconnue : " + quotedWord(command));
+    }
     if (options.loose && command != "search") {
         throw UsageError("l'option --loose ne s'applique qu'à search");
     }
@@ -230,16 +237,7 @@ int runCommand(const Options& options) {
     if (options.workedOnly && !options.worked) {
         throw UsageError("l'option --worked-only demande --worked JOURNAL");
     }
-    if (command == "list") {
-        return runList(options);
-    }
-    if (command == "search") {
-        return runSearch(options);
-    }
-    if (command == "revision") {
-        return runRevision(options);
-    }
-    throw UsageError("commande inconnue : " + quotedWord(command));
+    return run(options);
 }
 
 } // namespace orvel::query
