@@ -1,6 +1,6 @@
 #include "app/help_viewer.h"
 
-#include "app/window_style.h"
+#include "widgets/window_style.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -97,16 +97,14 @@ QTextBrowser* viewerOf(QWidget* parent) {
 
 } // namespace
 
-void showHelp(QWidget* parent, const std::filesystem::path& helpFile, HelpCommand command) {
+void showHelp(QWidget* parent, const std::filesystem::path& helpFile) {
     QTextBrowser* browser = viewerOf(parent);
     QWidget* window = browser->window();
     const QString document = htmlFileOf(helpFile);
     const QString problem = problemWith(document);
     if (problem.isEmpty()) {
         QUrl url = QUrl::fromLocalFile(document);
-        if (command == HelpCommand::Contents) {
-            url.setFragment(kContentsAnchor);
-        }
+        url.setFragment(kContentsAnchor);
         browser->setSource(url);
         const QString title = browser->documentTitle();
         window->setWindowTitle(title.isEmpty() ? kViewerTitle : title);

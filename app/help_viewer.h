@@ -6,14 +6,11 @@ class QWidget;
 
 namespace orvel {
 
-// What the help is asked to show. The program only ever asks for the contents (command 3 of
-// the help facility it was written for).
-enum class HelpCommand { Contents = 3 };
-
-// Opens the help beside the program in a window of its own and returns at once. Help files in
+// Opens the help beside the program at its table of contents, in a window of its own, and
+// returns at once. Help files in
 // the Windows Help format cannot be shown here: the viewer shows the document of the same base
 // name with the extension .html instead. A missing or unreadable document is reported inside
 // the viewer. A second call while the viewer is open brings it back to the front.
-void showHelp(QWidget* parent, const std::filesystem::path& helpFile, HelpCommand command);
+void showHelp(QWidget* parent, const std::filesystem::path& helpFile);
 
 } // namespace orvel

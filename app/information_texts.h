@@ -8,8 +8,6 @@ namespace orvel {
 // The program's fixed texts (UTF-8). Composed lines end with CR LF, as the program's messages
 // always have.
 
-inline constexpr std::string_view kVersionLogiciel = "V2.0.0";
-
 // "Orvel_Référence version V2.0.0"
 std::string mainWindowTitle(std::string_view versionLogiciel);
 

@@ -1,18 +1,18 @@
 #include "app/main_window.h"
 
-#include "app/busy_pointer.h"
-#include "app/event_hooks.h"
 #include "app/help_viewer.h"
 #include "app/information_texts.h"
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "data/catalogue.h"
-#include "data/program_directory.h"
 #include "data/reference_file.h"
+#include "data/version.h"
 #include "listing/detail_window.h"
-#include "listing/line_list_model.h"
 #include "listing/print_command.h"
 #include "search/search_window.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/event_hooks.h"
+#include "widgets/line_list_model.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ namespace orvel {
 
 Main::Main(std::filesystem::path programDirectory, QWidget* parent)
     : QMainWindow(parent), programDirectory_(std::move(programDirectory)),
-      referenceFile_(programFile(programDirectory_, kReferenceFileName)) {
+      referenceFile_(programDirectory_ / kReferenceFileName) {
     buildControls();
     buildMenus();
     setKeyboardOrder();
@@ -136,7 +136,7 @@ std::optional<QString> Main::fillList(ListingOrder order) {
     Label6->setText(fromUtf8(captions.orderCaption));
     Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));
     const bool nothingListed = listing.listedCount == 0;
-    List1Lines->setLines(std::move(listing.lines));
+    listLines_->setLines(std::move(listing.lines));
     Mode_Affichage = modeRecordedBy(order);
     describeList();
     if (nothingListed) {
@@ -154,7 +154,7 @@ void Main::List1_DblClick(QPoint position) {
     if (!line.isValid()) {
         return;
     }
-    Affichage detail(List1Lines->lines()[static_cast<std::size_t>(line.row())], this);
+    Affichage detail(listLines_->lines()[static_cast<std::size_t>(line.row())], this);
     detail.exec();
 }
 
@@ -164,7 +164,7 @@ void Main::Command1_Click() {
 }
 
 void Main::Imprimer_Click() {
-    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(), List1Lines->lines());
+    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(), listLines_->lines());
 }
 
 void Main::Mnu_BdD_Click() {
@@ -186,7 +186,7 @@ void Main::Mnu_Historique_Click() {
 }
 
 void Main::Mnu_Notice_Click() {
-    showHelp(this, programFile(programDirectory_, "Orvel_Reference.hlp"), HelpCommand::Contents);
+    showHelp(this, programDirectory_ / "Orvel_Reference.hlp");
 }
 
 void Main::Mnu_A_Propos_Click() {

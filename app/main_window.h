@@ -80,7 +80,7 @@ private:
     QLabel* Label2 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QListView* List1 = nullptr;
-    LineListModel* List1Lines = nullptr;
+    LineListModel* listLines_ = nullptr;
     QComboBox* Type_Activite = nullptr;
     QLineEdit* Dpart = nullptr;
     QPushButton* Aff_Commune = nullptr;

@@ -1,9 +1,9 @@
 // The main window's controls and menus, placed at their fixed positions in twips.
 #include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/window_style.h"
-#include "app/wrapping_button.h"
-#include "listing/line_list_model.h"
+#include "widgets/line_list_model.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
+#include "widgets/wrapping_button.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -87,8 +87,8 @@ void Main::buildControls() {
 
     // Over Frame2, as the list lies inside the frame on screen.
     List1 = place(new QListView(client), "List1", twipRect(360, 1680, 12615, 6000));
-    List1Lines = new LineListModel(List1);
-    List1->setModel(List1Lines);
+    listLines_ = new LineListModel(List1);
+    List1->setModel(listLines_);
     List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFont(listFont());

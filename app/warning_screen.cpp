@@ -1,6 +1,6 @@
 #include "app/warning_screen.h"
 
-#include "app/window_style.h"
+#include "widgets/window_style.h"
 
 #include <QGroupBox>
 #include <QLabel>

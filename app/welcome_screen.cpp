@@ -1,10 +1,10 @@
 #include "app/welcome_screen.h"
 
-#include "app/event_hooks.h"
 #include "app/information_texts.h"
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "data/legacy_file.h"
+#include "widgets/event_hooks.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -72,7 +72,7 @@ std::string shifted(std::string record, int places) {
 } // namespace
 
 std::filesystem::path sampleFile() {
-    return programFile(programDirectory(), kReferenceFileName);
+    return programDirectory() / kReferenceFileName;
 }
 
 std::filesystem::path queryTool() {

@@ -7,11 +7,11 @@
 // click_to_list_ms=<clock> click_to_list_cpu_ms=<processor> gui_listing_vs_naive=<ours / naive>,
 // the ratio only when the naive design ran.
 #include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "data/program_directory.h"
 #include "data/reference_file.h"
 #include "listing/listing.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -51,8 +51,7 @@ void BM_MainWindowCommuneListing(benchmark::State& state) {
 }
 
 void BM_NaiveSortedListWidget(benchmark::State& state) {
-    const std::filesystem::path file =
-        orvel::programFile(gProgramDirectory, orvel::kReferenceFileName);
+    const std::filesystem::path file = gProgramDirectory / orvel::kReferenceFileName;
     QListWidget list;
     list.setSortingEnabled(true);
     list.setFont(orvel::listFont());
@@ -123,9 +122,8 @@ int main(int argc, char* argv[]) {
         gProgramDirectory = orvel::programDirectory();
     } else {
         gProgramDirectory = givenFileDirectory.path().toStdString();
-        std::filesystem::create_symlink(
-            std::filesystem::absolute(givenFile.toStdString()),
-            orvel::programFile(gProgramDirectory, orvel::kReferenceFileName));
+        std::filesystem::create_symlink(std::filesystem::absolute(givenFile.toStdString()),
+                                        gProgramDirectory / orvel::kReferenceFileName);
     }
 
     RecordingReporter reporter;

@@ -13,8 +13,4 @@ std::filesystem::path programDirectory() {
     return executable.parent_path();
 }
 
-std::filesystem::path programFile(const std::filesystem::path& directory, std::string_view name) {
-    return directory / name;
-}
-
 } // namespace orvel

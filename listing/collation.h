@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/line_list.h"
+#include "data/line_list.h"
 
 #include <cstddef>
 #include <string_view>

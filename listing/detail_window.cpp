@@ -1,8 +1,8 @@
 #include "listing/detail_window.h"
 
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "listing/detail_fields.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QGroupBox>
 #include <QLabel>

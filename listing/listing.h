@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/line_list.h"
 #include "data/read_failure.h"
-#include "listing/line_list.h"
 
 #include <cstdint>
 #include <filesystem>

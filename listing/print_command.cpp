@@ -1,9 +1,9 @@
 #include "listing/print_command.h"
 
-#include "app/qt_text.h"
-#include "app/window_style.h"
 #include "listing/page_printer.h"
 #include "listing/qt_printer.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #include "listing/qt_printer.h"
 
-#include "app/qt_text.h"
-#include "app/window_style.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

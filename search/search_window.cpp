@@ -1,9 +1,9 @@
 #include "search/search_window.h"
 
-#include "app/qt_text.h"
-#include "app/window_style.h"
-#include "listing/line_list_model.h"
 #include "search/entry_check.h"
+#include "widgets/line_list_model.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_style.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -96,7 +96,7 @@ Rechercher::Rechercher(std::filesystem::path referenceFile, QWidget* parent)
     quit->setAutoDefault(false);
     place(quit, 6240, 6120, 975, 255);
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
-    Command1_ = quit;
+    Command1 = quit;
 
     chainTabOrder();
     boxes_[0]->setFocus();
@@ -124,8 +124,8 @@ void Rechercher::buildCriteria() {
     frame->setObjectName(QStringLiteral("Frame2"));
     place(frame, 120, 720, 13095, 5775);
 
-    Option1_ = new QButtonGroup(this);
-    Option1_->setObjectName(QStringLiteral("Option1"));
+    Option1 = new QButtonGroup(this);
+    Option1->setObjectName(QStringLiteral("Option1"));
     const QFont criterionFont = sansSerifFont(8.25, true);
     for (std::size_t index = 0; index < kCriteria.size(); ++index) {
         const CriterionControls& controls = kCriteria[index];
@@ -136,7 +136,7 @@ void Rechercher::buildCriteria() {
         option->setFont(criterionFont);
         place(option, controls.option.left, controls.option.top, controls.option.width,
               controls.option.height);
-        Option1_->addButton(option, id);
+        Option1->addButton(option, id);
         option->installEventFilter(this);
 
         auto* box = new QLineEdit(this);
@@ -150,9 +150,9 @@ void Rechercher::buildCriteria() {
     }
     boxOf(SearchCriterion::PostalCode)->setValidator(new CapitalLettersValidator(this));
 
-    Option1_->button(static_cast<int>(SearchCriterion::Commune))->setChecked(true);
+    Option1->button(static_cast<int>(SearchCriterion::Commune))->setChecked(true);
     keepTabStopOnSelectedOption();
-    connect(Option1_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    connect(Option1, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             keepTabStopOnSelectedOption();
             boxOf(static_cast<SearchCriterion>(id))->setFocus();
@@ -187,14 +187,14 @@ void Rechercher::buildResultList() {
     setPaleYellow(list);
     list->setModel(results_);
     place(list, 360, 2400, 12615, 3525);
-    Liste_Ref_ = list;
+    Liste_Ref = list;
 }
 
 void Rechercher::chainTabOrder() {
     const std::array<QWidget*, 7> chain{
-        boxOf(SearchCriterion::Commune),    Command1_,
+        boxOf(SearchCriterion::Commune),    Command1,
         boxOf(SearchCriterion::Canton),     boxOf(SearchCriterion::Reference),
-        boxOf(SearchCriterion::PostalCode), Liste_Ref_,
+        boxOf(SearchCriterion::PostalCode), Liste_Ref,
         boxOf(SearchCriterion::Activity)};
     QWidget* previous = nullptr;
     for (QWidget* next : chain) {
@@ -204,15 +204,15 @@ void Rechercher::chainTabOrder() {
         previous = next;
     }
     for (int id = 1; id <= kCriterionCount; ++id) {
-        QWidget::setTabOrder(previous, Option1_->button(id));
-        previous = Option1_->button(id);
+        QWidget::setTabOrder(previous, Option1->button(id));
+        previous = Option1->button(id);
     }
 }
 
 // The option group is one stop of the keyboard order, on the selected option: Tab never lands on
 // another option, which Space would then select.
 void Rechercher::keepTabStopOnSelectedOption() {
-    for (QAbstractButton* option : Option1_->buttons()) {
+    for (QAbstractButton* option : Option1->buttons()) {
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
@@ -222,7 +222,7 @@ QLineEdit* Rechercher::boxOf(SearchCriterion criterion) const {
 }
 
 bool Rechercher::eventFilter(QObject* watched, QEvent* event) {
-    if (const int option = Option1_->id(qobject_cast<QAbstractButton*>(watched)); option > 0) {
+    if (const int option = Option1->id(qobject_cast<QAbstractButton*>(watched)); option > 0) {
         return event->type() == QEvent::KeyPress &&
                arrowPressedOn(option, static_cast<QKeyEvent*>(event)->key());
     }
@@ -232,7 +232,7 @@ bool Rechercher::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto index = static_cast<std::size_t>(found - boxes_.begin());
     if (event->type() == QEvent::MouseButtonPress) {
-        Option1_->button(static_cast<int>(index) + 1)->setChecked(true);
+        Option1->button(static_cast<int>(index) + 1)->setChecked(true);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -255,7 +255,7 @@ bool Rechercher::arrowPressedOn(int option, int key) {
         return false;
     }
     const int next = (option - 1 + step + kCriterionCount) % kCriterionCount + 1;
-    Option1_->button(next)->setChecked(true);
+    Option1->button(next)->setChecked(true);
     return true;
 }
 
@@ -273,7 +273,7 @@ void Rechercher::enterPressedIn(SearchCriterion box) {
 
 void Rechercher::runSearch() {
     // The search follows the selected option, which a box reached with Tab need not belong to.
-    const auto criterion = static_cast<SearchCriterion>(Option1_->checkedId());
+    const auto criterion = static_cast<SearchCriterion>(Option1->checkedId());
     const QString text = boxOf(criterion)->text();
     const std::string bytes = toCp1252(text);
     Result<LineList> found = Cherche_Ref(criterion, bytes, referenceFile_);

@@ -39,10 +39,10 @@ private:
     void runSearch();
 
     std::filesystem::path referenceFile_;
-    QButtonGroup* Option1_ = nullptr;
+    QButtonGroup* Option1 = nullptr;
     std::array<QLineEdit*, 5> boxes_{}; // in criterion order
-    QWidget* Liste_Ref_ = nullptr;
-    QWidget* Command1_ = nullptr;
+    QWidget* Liste_Ref = nullptr;
+    QWidget* Command1 = nullptr;
     LineListModel* results_ = nullptr;
 };
 

@@ -3,12 +3,12 @@
 // directory and prints the page to a PDF file, as the "Imprimer" button would, without a dialog.
 // Runs without a screen with QT_QPA_PLATFORM=offscreen.
 
-#include "app/qt_text.h"
 #include "data/program_directory.h"
 #include "data/reference_file.h"
 #include "listing/listing.h"
 #include "listing/page_printer.h"
 #include "listing/qt_printer.h"
+#include "widgets/qt_text.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
@@ -24,8 +24,7 @@ int main(int argc, char* argv[]) {
     const std::string department = orvel::toCp1252(QString::fromLocal8Bit(argv[2]));
     const QString output = QString::fromLocal8Bit(argv[3]);
 
-    const auto referenceFile =
-        orvel::programFile(orvel::programDirectory(), orvel::kReferenceFileName);
+    const auto referenceFile = orvel::programDirectory() / orvel::kReferenceFileName;
     const auto listing =
         orvel::buildListing(orvel::ListingOrder::Commune, referenceFile, diploma, department);
     if (!listing.ok()) {

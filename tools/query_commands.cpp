@@ -65,7 +65,7 @@ std::filesystem::path referenceFile(const Options& options) {
         return std::filesystem::path(kStandardInput);
     }
     return options.file ? std::filesystem::path(*options.file)
-                        : programFile(programDirectory(), kReferenceFileName);
+                        : programDirectory() / kReferenceFileName;
 }
 
 int fileError(const Options& options, const ReadFailure& failure) {

@@ -90,8 +90,7 @@ bool warningScene(const Grab& grab) {
 
 // A search by commune, as typed in its box and confirmed with Enter.
 bool searchWindowScene(const Grab& grab) {
-    orvel::Rechercher search(
-        orvel::programFile(orvel::programDirectory(), orvel::kReferenceFileName));
+    orvel::Rechercher search(orvel::programDirectory() / orvel::kReferenceFileName);
     search.show();
     auto* commune = control<QLineEdit>(&search, "Commune");
     commune->setText(QStringLiteral("saint-malo"));

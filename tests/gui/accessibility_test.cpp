@@ -8,6 +8,7 @@
 #include "reference_file_builder.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
+#include "widgets/window_style.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -74,7 +75,7 @@ const WindowCase kWindows[] = {
      [](auto& program) {
          // The viewer is a window among the children of the one it was asked from.
          auto parent = std::make_unique<QWidget>();
-         showHelp(parent.get(), program.directory() / "Orvel_Reference.hlp", HelpCommand::Contents);
+         showHelp(parent.get(), program.directory() / "Orvel_Reference.hlp");
          return parent;
      }},
 };

@@ -1,13 +1,13 @@
 #include "app/desktop_identity.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
 #include "data/record.h"
 #include "data/reference_file.h"
 #include "listing/detail_window.h"
 #include "message_catcher.h"
 #include "screen_checks.h"
 #include "search/search_window.h"
+#include "widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -162,7 +162,7 @@ private slots:
         for (const QKeySequence& closing :
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             QWidget parent;
-            showHelp(&parent, ORVEL_HELP_FILE, HelpCommand::Contents);
+            showHelp(&parent, ORVEL_HELP_FILE);
             QPointer<QWidget> window = parent.findChild<QWidget*>(QStringLiteral("helpViewer"));
             QVERIFY(window != nullptr && QTest::qWaitForWindowActive(window));
             auto* browser = window->findChild<QTextBrowser*>();

@@ -1,12 +1,13 @@
 #include "app/information_texts.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
 #include "data/catalogue.h"
+#include "data/version.h"
 #include "listing/detail_window.h"
 #include "listing/listing.h"
 #include "tests/gui/message_catcher.h"
 #include "tests/gui/screen_checks.h"
 #include "tests/support/reference_file_builder.h"
+#include "widgets/qt_text.h"
 
 #include <QtPrintSupport>
 #include <QtTest>

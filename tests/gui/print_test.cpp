@@ -1,9 +1,9 @@
 // Printing the displayed page: through the system's print dialog to a PDF file, over several
 // pages, and what the user is told when nothing could be printed.
 
-#include "app/window_style.h"
 #include "listing/print_command.h"
 #include "tests/gui/message_catcher.h"
+#include "widgets/window_style.h"
 
 #include <QtPrintSupport>
 #include <QtTest>

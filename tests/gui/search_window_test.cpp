@@ -1,8 +1,8 @@
-#include "app/qt_text.h"
 #include "search/search_window.h"
 #include "tests/gui/message_catcher.h"
 #include "tests/gui/screen_checks.h"
 #include "tests/support/reference_file_builder.h"
+#include "widgets/qt_text.h"
 
 #include <QtTest>
 #include <QtWidgets>

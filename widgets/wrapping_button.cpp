@@ -1,4 +1,4 @@
-#include "app/wrapping_button.h"
+#include "widgets/wrapping_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

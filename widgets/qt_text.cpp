@@ -1,4 +1,4 @@
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 #include "data/cp1252.h"
 

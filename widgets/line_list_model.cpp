@@ -1,6 +1,6 @@
-#include "listing/line_list_model.h"
+#include "widgets/line_list_model.h"
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "app/window_style.h"
+#include "widgets/window_style.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

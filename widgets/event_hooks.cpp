@@ -1,4 +1,4 @@
-#include "app/event_hooks.h"
+#include "widgets/event_hooks.h"
 
 #include <QEvent>
 #include <QKeyEvent>
