@@ -17,12 +17,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace orvel {
 
@@ -71,7 +73,14 @@ void Main::connectEvents() {
 }
 
 void Main::writeDirectorySetting() const {
-    // Nothing reads the setting back, so a store that cannot be written changes nothing.
+    // Nothing reads the setting back, so a store that cannot be written changes nothing. Qt
+    // reads the settings file before writing it: a named pipe or a device in its place would
+    // hold the start-up for ever, so only a regular file, or none, is written.
+    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Reference/Reference.conf"));
+    if (file.exists() && !file.isFile()) {
+        return;
+    }
     QSettings settings(QStringLiteral("Reference"), QStringLiteral("Reference"));
     settings.beginGroup(QStringLiteral("Setup "));
     settings.setValue(QStringLiteral("Chemin Repertoire"),

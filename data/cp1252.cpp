@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 namespace orvel {
 namespace {
@@ -12,6 +13,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -36,6 +39,44 @@ char unicodeToCp1252(char32_t c) {
         }
     }
     return '?';
+}
+
+// Calls onCharacter with each character of the UTF-8 text and the bytes that encode it; a byte
+// that starts no well-formed sequence comes alone, with no character.
+template <class OnCharacter>
+void forEachUtf8Character(std::string_view utf8, OnCharacter&& onCharacter) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = 0;
+        char32_t c = 0;
+        if (lead < 0x80) {
+            length = 1;
+            c = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            c = lead & 0x07;
+        }
+        bool valid = length != 0 && i + length <= utf8.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            onCharacter(std::nullopt, utf8.substr(i, 1));
+            ++i;
+            continue;
+        }
+        onCharacter(std::optional<char32_t>(c), utf8.substr(i, length));
+        i += length;
+    }
 }
 
 constexpr std::array<unsigned char, 256> makeUpperTable() {
@@ -101,38 +142,22 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 std::string utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            c = lead & 0x07;
+    forEachUtf8Character(utf8, [&out](std::optional<char32_t> c, std::string_view) {
+        out += c ? unicodeToCp1252(*c) : '?';
+    });
+    return out;
+}
+
+std::string withReplacementCharacters(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    forEachUtf8Character(bytes, [&out](std::optional<char32_t> c, std::string_view encoded) {
+        if (c) {
+            out.append(encoded);
+        } else {
+            appendUtf8(out, kReplacementCharacter);
         }
-        bool valid = length != 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += unicodeToCp1252(c);
-        i += length;
-    }
+    });
     return out;
 }
 

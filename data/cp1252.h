@@ -20,6 +20,10 @@ void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
 // Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// The text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD, for bytes
+// that the system hands over as they are, such as file names.
+std::string withReplacementCharacters(std::string_view bytes);
+
 // The capital of every byte; the search upper-cases every line it reads, so the lookup is inline.
 extern const std::array<unsigned char, 256> kCp1252Upper;
 

@@ -1,17 +1,53 @@
 #include "data/read_failure.h"
 
+#include "data/cp1252.h"
+
+#include <system_error>
+
 namespace orvel {
+namespace {
+
+// The file as the user would find it: its name and its directory from the root, whatever the
+// working directory. A path ending in a separator names its last directory.
+struct ShownPlace {
+    std::string name;
+    std::string directory;
+};
+
+ShownPlace placeOf(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error).lexically_normal();
+    if (error || path.empty()) {
+        // An empty name stays visible as such, in the working directory.
+        absolute = std::filesystem::current_path(error) / "\"\"";
+    }
+    if (!absolute.has_filename() && absolute.has_relative_path()) {
+        absolute = absolute.parent_path();
+    }
+    // The root has no name of its own: it is named by its path.
+    const std::string name =
+        absolute.has_filename() ? absolute.filename().string() : "\"" + absolute.string() + "\"";
+    // File names are bytes: one that is not UTF-8 is shown with replacement characters.
+    return {withReplacementCharacters(name),
+            withReplacementCharacters(absolute.parent_path().string())};
+}
+
+} // namespace
 
 std::string failureMessage(const ReadFailure& failure) {
-    const std::string name = failure.path.filename().string();
-    const std::filesystem::path parent = failure.path.parent_path();
-    const std::string directory = parent.empty() ? std::string(".") : parent.string();
-    if (failure.kind == ReadFailure::Kind::Missing) {
-        return "Le fichier des références " + name + " est introuvable dans le répertoire " +
-               directory + ".";
+    const ShownPlace place = placeOf(failure.path);
+    switch (failure.kind) {
+    case ReadFailure::Kind::Missing:
+        return "Le fichier des références " + place.name + " est introuvable dans le répertoire " +
+               place.directory + ".";
+    case ReadFailure::Kind::Unreadable:
+        return "Le fichier des références " + place.name + " du répertoire " + place.directory +
+               " ne peut pas être lu.";
+    case ReadFailure::Kind::TooLarge:
+        break;
     }
-    return "Le fichier des références " + name + " du répertoire " + directory +
-           " ne peut pas être lu.";
+    return "Le fichier des références " + place.name + " du répertoire " + place.directory +
+           " est trop grand pour la mémoire disponible.";
 }
 
 } // namespace orvel

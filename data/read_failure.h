@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <new>
 #include <string>
 #include <utility>
 #include <variant>
@@ -10,12 +11,12 @@ namespace orvel {
 // Why the reference file could not be read. Every operation that reads it reports this instead
 // of a result, so that a missing file is never mistaken for "nothing found".
 struct ReadFailure {
-    enum class Kind { Missing, Unreadable };
+    enum class Kind { Missing, Unreadable, TooLarge };
     Kind kind;
     std::filesystem::path path;
 };
 
-// The French message shown to the user, in UTF-8; it names the file and its directory.
+// The French message shown to the user, in UTF-8; it names the file and its absolute directory.
 std::string failureMessage(const ReadFailure& failure);
 
 // The value of an operation on the reference file, or the reason it could not be read.
@@ -36,5 +37,19 @@ public:
 private:
     std::variant<T, ReadFailure> state_;
 };
+
+// Runs an operation that reads the file and keeps what it finds. Memory running out on the way
+// is reported like any other failure to read the file: the caller shows the message and keeps
+// what it showed before, instead of the program ending. What the operation held is freed by
+// then, so the failure itself has room.
+template <class Operation>
+auto reportingMemoryExhaustion(const std::filesystem::path& file, Operation&& operation)
+    -> decltype(operation()) {
+    try {
+        return operation();
+    } catch (const std::bad_alloc&) {
+        return ReadFailure{ReadFailure::Kind::TooLarge, file};
+    }
+}
 
 } // namespace orvel

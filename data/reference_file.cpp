@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvel {
 namespace {
@@ -12,81 +13,97 @@ namespace {
 constexpr std::size_t kLargestBuffer = std::size_t{256} * 1024;
 constexpr std::size_t kSmallestBuffer = 4096;
 
-bool isMissing(std::error_code error) {
-    return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
-}
-
 } // namespace
 
-LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
-    if (path == kStandardInput) {
-        startReading(stdin);
-        return;
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
+    const bool standardInput = path == kStandardInput;
+    if (standardInput) {
+        descriptor_ = STDIN_FILENO;
+        owned_ = false;
+    } else {
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) {
-        fail(isMissing(error) || !error ? ReadFailure::Kind::Missing
-                                        : ReadFailure::Kind::Unreadable);
-        return;
-    }
-    // Only a regular file has an end: a named pipe would block the program as it opens, and a
-    // device may never end.
-    if (!std::filesystem::is_regular_file(status)) {
-        fail(ReadFailure::Kind::Unreadable);
-        return;
-    }
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    if (descriptor_ == -1) {
         fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
                                                  : ReadFailure::Kind::Unreadable);
         return;
     }
-    startReading(file);
-}
-
-void LineReader::startReading(std::FILE* file) {
-    // Our own buffer is large; a second one inside the C library would only copy twice.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    file_ = file;
-    buffer_.resize(std::clamp(fileSizeHint(path_) + 1, kSmallestBuffer, kLargestBuffer));
-    carried_.reserve(kRecordLength);
-}
-
-void LineReader::fail(ReadFailure::Kind kind) {
-    failure_ = ReadFailure{kind, path_};
-    endOfFile_ = true;
-}
-
-LineReader::~LineReader() {
-    if (file_ != nullptr && file_ != stdin) {
-        std::fclose(file_);
+    // Only a regular file has an end: a named pipe may never be written, a device never end.
+    // Standard input, asked for by name, is read whatever it is.
+    struct stat status {};
+    const bool regular = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode);
+    if (!regular && !standardInput) {
+        fail(ReadFailure::Kind::Unreadable);
+        return;
     }
+    size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (descriptor_ != -1 && owned_) {
+        ::close(descriptor_);
+    }
+}
+
+void ReadOnlyFile::fail(ReadFailure::Kind kind) {
+    failure_ = ReadFailure{kind, path_};
+}
+
+std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
+    if (failure_) {
+        return 0;
+    }
+    ssize_t got = 0;
+    do {
+        got = ::read(descriptor_, into, count);
+    } while (got == -1 && errno == EINTR);
+    // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
+    if (got == -1) {
+        fail(ReadFailure::Kind::Unreadable);
+        return 0;
+    }
+    return static_cast<std::size_t>(got);
+}
+
+Result<std::string> readStart(const std::filesystem::path& path, std::size_t count) {
+    ReadOnlyFile file(path);
+    std::string start(count, '\0');
+    std::size_t filled = 0;
+    while (filled < count) {
+        const std::size_t got = file.read(start.data() + filled, count - filled);
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    if (file.failure()) {
+        return *file.failure();
+    }
+    start.resize(filled);
+    return start;
+}
+
+LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize) : file_(path) {
+    endOfFile_ = file_.failure().has_value();
+    buffer_.resize(blockSize != kBlockFromFileSize
+                       ? blockSize
+                       : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer));
+    carried_.reserve(kRecordLength);
 }
 
 bool LineReader::refill() {
     if (endOfFile_) {
         return false;
     }
-    const std::size_t count = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    const std::size_t count = file_.read(buffer_.data(), buffer_.size());
     position_ = 0;
     end_ = count;
     lineFeedKnown_ = false;
     if (count == 0) {
         endOfFile_ = true;
-        if (std::ferror(file_) != 0) {
-            fail(ReadFailure::Kind::Unreadable);
-        }
         return false;
     }
     return true;
-}
-
-std::size_t fileSizeHint(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    return error ? 0 : static_cast<std::size_t>(size);
 }
 
 const char* LineReader::findTerminator() {
@@ -110,7 +127,7 @@ bool LineReader::next(std::string_view& line) {
     while (true) {
         if (position_ == end_ && !refill()) {
             // The last line may lack its terminator.
-            if (partial && !failure_) {
+            if (partial && !failure()) {
                 line = std::string_view(carried_.data(), carried_.size());
                 return true;
             }

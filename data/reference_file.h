@@ -3,9 +3,9 @@
 #include "data/read_failure.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,31 +22,58 @@ inline constexpr std::string_view kStandardInput = "-";
 // file with no line break at all, costs the reader no more memory than a complete record.
 inline constexpr std::size_t kRecordLength = 138;
 
+// The reference file, open for reading only. It is opened before its kind is known, without
+// waiting: a named pipe, a device or a directory put in its place, even between a look and the
+// opening, is then refused as unreadable, and a read that would wait is a failure to read.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const std::filesystem::path& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    // The failure to open or read the file, if any.
+    [[nodiscard]] const std::optional<ReadFailure>& failure() const { return failure_; }
+
+    // The size of the file when it was opened.
+    [[nodiscard]] std::size_t size() const { return size_; }
+
+    // Reads at most count bytes; 0 at the end of the file or once it has failed.
+    std::size_t read(char* into, std::size_t count);
+
+private:
+    void fail(ReadFailure::Kind kind);
+
+    std::filesystem::path path_;
+    int descriptor_ = -1;
+    bool owned_ = true; // standard input stays open
+    std::size_t size_ = 0;
+    std::optional<ReadFailure> failure_;
+};
+
+// The reader's block size taken from the size of the file, within bounds.
+inline constexpr std::size_t kBlockFromFileSize = 0;
+
 // Reads the reference file from its first line to its last, read-only and streaming.
 // CR LF, a lone LF and a lone CR each end a line; the last line may lack its terminator.
 class LineReader {
 public:
-    explicit LineReader(const std::filesystem::path& path);
-    ~LineReader();
-    LineReader(const LineReader&) = delete;
-    LineReader& operator=(const LineReader&) = delete;
+    // blockSize: the bytes read at a time, or kBlockFromFileSize.
+    explicit LineReader(const std::filesystem::path& path,
+                        std::size_t blockSize = kBlockFromFileSize);
 
     // The failure to open or read the file, if any; set by the constructor or by next().
-    [[nodiscard]] const std::optional<ReadFailure>& failure() const { return failure_; }
+    [[nodiscard]] const std::optional<ReadFailure>& failure() const { return file_.failure(); }
 
     // The next line without its terminator, cut to kRecordLength bytes; false at the end of the
     // file or on a read error. The view stays valid until the next call.
     bool next(std::string_view& line);
 
 private:
-    void startReading(std::FILE* file);
-    void fail(ReadFailure::Kind kind);
     bool refill();
     const char* findTerminator();
 
-    std::filesystem::path path_;
-    std::FILE* file_ = nullptr;
-    std::optional<ReadFailure> failure_;
+    ReadOnlyFile file_;
     std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
@@ -57,19 +84,19 @@ private:
     std::vector<char> carried_;
 };
 
-// The size of the file in bytes, or 0 when it cannot be known: a hint for the room that the
-// lines of a listing or a search may take.
-std::size_t fileSizeHint(const std::filesystem::path& path);
-
 // Calls onLine for every line of the file; returns the failure, if any.
 template <class OnLine>
-std::optional<ReadFailure> forEachLine(const std::filesystem::path& path, OnLine&& onLine) {
-    LineReader reader(path);
+std::optional<ReadFailure> forEachLine(const std::filesystem::path& path, OnLine&& onLine,
+                                       std::size_t blockSize = kBlockFromFileSize) {
+    LineReader reader(path, blockSize);
     std::string_view line;
     while (reader.next(line)) {
         onLine(line);
     }
     return reader.failure();
 }
+
+// The first count bytes of the file, or all of it when it is shorter; nothing after them is read.
+Result<std::string> readStart(const std::filesystem::path& path, std::size_t count);
 
 } // namespace orvel

@@ -6,8 +6,14 @@
 
 namespace orvel {
 
+namespace {
+
+constexpr Field kRevision{7, 24};
+
+} // namespace
+
 std::string_view revisionText(std::string_view headerLine) {
-    return fieldOf(headerLine, Field{7, 24});
+    return fieldOf(headerLine, kRevision);
 }
 
 std::string revisionMessage(std::string_view revisionBase) {
@@ -18,13 +24,16 @@ std::string revisionMessage(std::string_view revisionBase) {
 }
 
 Result<std::string> DatabaseRevision::check(const std::filesystem::path& referenceFile) {
-    LineReader reader(referenceFile);
-    std::string_view firstLine;
-    if (reader.next(firstLine)) {
-        Revision_Base = revisionText(firstLine);
+    // The revision ends at column 30: a first line of any length, with no line break at all,
+    // costs no more than its first 30 bytes.
+    const Result<std::string> start =
+        readStart(referenceFile, kRevision.column + kRevision.width - 1);
+    if (!start.ok()) {
+        return start.failure();
     }
-    if (reader.failure()) {
-        return *reader.failure();
+    const std::string_view bytes = start.value();
+    if (!bytes.empty()) {
+        Revision_Base = revisionText(bytes.substr(0, bytes.find_first_of("\r\n")));
     }
     return revisionMessage(Revision_Base);
 }

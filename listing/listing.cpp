@@ -183,13 +183,13 @@ std::string listingLine(ListingOrder order, std::string_view record) {
     return line;
 }
 
-Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
+namespace {
+
+Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
+                            std::string_view diploma, std::string_view department,
+                            KeepRecords keepRecords, const LineObserver& onEveryLine) {
     const Layout& layout = layoutOf(listingOrder);
     Listing listing;
-    const std::size_t fileSize = fileSizeHint(referenceFile);
-    listing.lines.reserve(fileSize / kRecordLength + 1);
     std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (isListed(layout, record, diploma, department)) {
@@ -215,6 +215,17 @@ Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::p
         listing.records.reorder(order);
     }
     return listing;
+}
+
+} // namespace
+
+Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
+                             std::string_view diploma, std::string_view department,
+                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
+    return reportingMemoryExhaustion(referenceFile, [&] {
+        return readListing(listingOrder, referenceFile, diploma, department, keepRecords,
+                           onEveryLine);
+    });
 }
 
 std::string countCaption(const Listing& listing, std::string_view diplomaUtf8) {

@@ -82,10 +82,11 @@ std::string searchResultLine(std::string_view record) {
     return std::string(parts.start).append(parts.end);
 }
 
-std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
-                                                 const std::filesystem::path& referenceFile,
-                                                 const SearchRecordSink& onMatch,
-                                                 Matching matching) {
+namespace {
+
+std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_view text,
+                                        const std::filesystem::path& referenceFile,
+                                        const SearchRecordSink& onMatch, Matching matching) {
     const bool loose = matching == Matching::Loose;
     const std::string wanted = loose ? looseText(text) : upperCased(text);
     std::string scratch;
@@ -106,20 +107,34 @@ std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std:
     });
 }
 
+} // namespace
+
+std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
+                                                 const std::filesystem::path& referenceFile,
+                                                 const SearchRecordSink& onMatch,
+                                                 Matching matching) {
+    return reportingMemoryExhaustion(referenceFile, [&] {
+        return matchRecords(criterion, text, referenceFile, onMatch, matching);
+    });
+}
+
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
                              const std::filesystem::path& referenceFile) {
-    LineList results;
-    const std::size_t fileSize = fileSizeHint(referenceFile);
-    results.reserve(fileSize / kRecordLength + 1);
-    const auto failure = forEachMatchingRecord(
-        criterion, text, referenceFile, [&results](const MatchingRecord& found) {
-            const SearchResultParts parts = searchResultParts(found.line);
-            results.append({parts.start, parts.end});
-        });
-    if (failure) {
-        return *failure;
-    }
-    return results;
+    // The results found so far are freed before the failure is reported.
+    return reportingMemoryExhaustion(referenceFile, [&]() -> Result<LineList> {
+        LineList results;
+        const auto failure = matchRecords(
+            criterion, text, referenceFile,
+            [&results](const MatchingRecord& found) {
+                const SearchResultParts parts = searchResultParts(found.line);
+                results.append({parts.start, parts.end});
+            },
+            Matching::Exact);
+        if (failure) {
+            return *failure;
+        }
+        return results;
+    });
 }
 
 } // namespace orvel

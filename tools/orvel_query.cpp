@@ -6,6 +6,7 @@
 #include "tools/query_output.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
 using namespace orvel::query;
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
         printError("Essayez « orvel-query --help » pour plus d'informations.");
     } catch (const Failure& error) {
         printError(std::string("orvel-query : ") + error.what());
+    } catch (const std::bad_alloc&) {
+        printError("orvel-query : mémoire insuffisante.");
     } catch (const std::exception& error) {
         printError(std::string("orvel-query : erreur inattendue : ") + error.what());
     }

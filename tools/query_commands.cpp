@@ -62,15 +62,20 @@ bool readsStandardInput(const Options& options) {
 
 std::filesystem::path referenceFile(const Options& options) {
     if (readsStandardInput(options)) {
-        return std::filesystem::path(kStandardInput);
+        return {kStandardInput};
     }
     return options.file ? std::filesystem::path(*options.file)
                         : programDirectory() / kReferenceFileName;
 }
 
 int fileError(const Options& options, const ReadFailure& failure) {
-    printError(readsStandardInput(options) ? "orvel-query : l'entrée standard ne peut pas être lue."
-                                           : failureMessage(failure));
+    if (!readsStandardInput(options)) {
+        printError(failureMessage(failure));
+    } else if (failure.kind == ReadFailure::Kind::TooLarge) {
+        printError("orvel-query : l'entrée standard est trop grande pour la mémoire disponible.");
+    } else {
+        printError("orvel-query : l'entrée standard ne peut pas être lue.");
+    }
     return kFailure;
 }
 

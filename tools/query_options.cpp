@@ -1,6 +1,7 @@
 #include "tools/query_options.h"
 
 #include "data/catalogue.h"
+#include "data/version.h"
 
 #include <getopt.h>
 
@@ -136,7 +137,8 @@ impossible).
 }
 
 std::string versionText() {
-    return "orvel-query (Orvel_Reference) " ORVEL_VERSION "\n";
+    // Version_Logiciel without its "V": the bare number that manual pages and packages expect.
+    return "orvel-query (Orvel_Reference) " + std::string(kVersionLogiciel.substr(1)) + "\n";
 }
 
 } // namespace orvel::query

@@ -3,7 +3,8 @@
 
 #include "data/catalogue.h"
 #include "data/cp1252.h"
-#include "reference_file_builder.h"
+#include "data/version.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,7 +35,8 @@ enum class Sink { File, DevFull, Closed, BrokenPipe };
 struct Call {
     std::vector<std::string> args;
     Sink sink = Sink::File;
-    std::string stdinBytes; // fed through a pipe
+    std::string stdinBytes;          // fed through a pipe
+    const char* stdinFile = nullptr; // or opened
 };
 
 struct Outcome {
@@ -90,6 +92,9 @@ protected:
                   static_cast<ssize_t>(request.stdinBytes.size())); // a small file fits a pipe
         close(stdinPipe[1]);
         posix_spawn_file_actions_adddup2(&actions, stdinPipe[0], 0);
+        if (request.stdinFile != nullptr) {
+            posix_spawn_file_actions_addopen(&actions, 0, request.stdinFile, O_RDONLY, 0);
+        }
         int outPipe[2] = {-1, -1};
         switch (request.sink) {
         case Sink::File:
@@ -214,7 +219,8 @@ TEST_F(OrvelQueryTest, HelpAndVersionGoToStandardOutput) {
     }
     const Outcome version = run({{"revision", "--version"}});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "orvel-query (Orvel_Reference) " ORVEL_VERSION "\n");
+    EXPECT_EQ(version.out, "orvel-query (Orvel_Reference) " +
+                               std::string(orvel::kVersionLogiciel.substr(1)) + "\n");
 }
 
 TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
@@ -227,6 +233,10 @@ TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
     EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, bytes}).out,
               "Base de donnée R2026" + std::string(19, ' ') + "\n");
     EXPECT_EQ(run({{"-f-", "search", "1", "brest"}, Sink::File, bytes}).out.substr(0, 5), "BREST");
+    // A directory on standard input is read, and cannot be.
+    const Outcome directory = run({{"--file", "-", "revision"}, Sink::File, "", "/"});
+    EXPECT_EQ(directory.status, 2);
+    EXPECT_NE(directory.err.find("l'entrée standard ne peut pas être lue"), std::string::npos);
 }
 
 TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
@@ -509,8 +519,10 @@ _orvel_query
 TEST(OrvelQueryManual, TellsTheOptionsAndTheVersion) {
     const std::string page =
         outputOf("LC_ALL=C.UTF-8 MANWIDTH=200 man -l " ORVEL_QUERY_MANUAL " 2>&1");
-    for (const char* text : {"références des diplômes radio", "--worked=JOURNAL", "--loose",
-                             "--quiet", "Diplômes", "DFCF", "Orvel_Reference " ORVEL_VERSION}) {
+    const std::string version = "Orvel_Reference " + std::string(orvel::kVersionLogiciel.substr(1));
+    for (const std::string& text :
+         {std::string("références des diplômes radio"), std::string("--worked=JOURNAL"),
+          std::string("--loose"), std::string("Diplômes"), std::string("DFCF"), version}) {
         EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
     }
 }

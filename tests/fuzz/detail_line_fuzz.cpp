@@ -2,8 +2,8 @@
 // and each shows as UTF-8 that converts back to the same bytes.
 
 #include "data/cp1252.h"
-#include "fuzz_support.h"
 #include "listing/detail_fields.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <array>
 #include <cstddef>

@@ -6,10 +6,10 @@
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
-#include "fuzz_support.h"
 #include "listing/collation.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <array>
 #include <cstddef>
@@ -17,6 +17,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -78,18 +79,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const std::string diploma = input.ConsumeRandomLengthString(6);
     const std::string department = input.ConsumeRandomLengthString(3);
+    const auto blockSize = input.ConsumeIntegralInRange<std::size_t>(7, 64);
     const std::filesystem::path& file =
         fuzz::inputFile().write(input.ConsumeRemainingBytesAsString());
 
-    std::uint64_t lineCount = 0;
-    const auto failure = forEachLine(file, [&lineCount](std::string_view record) {
+    std::vector<std::string> lines;
+    const auto failure = forEachLine(file, [&lines](std::string_view record) {
         require(record.size() <= kRecordLength, "no line is longer than a record");
         if (record.size() == kRecordLength) {
             checkCompleteRecord(record);
         }
-        ++lineCount;
+        lines.emplace_back(record);
     });
     require(!failure, "a readable file is read");
+    const std::uint64_t lineCount = lines.size();
+
+    // Read again a few bytes at a time, so that lines run across reads and a CR ends one read
+    // while its LF starts the next: the lines must not change.
+    std::size_t next = 0;
+    const auto failureInSmallBlocks = forEachLine(
+        file,
+        [&](std::string_view record) {
+            require(next < lines.size() && record == lines[next],
+                    "small reads give the same lines");
+            ++next;
+        },
+        blockSize);
+    require(!failureInSmallBlocks && next == lines.size(), "small reads give every line");
 
     // The input's own texts, and the texts that select every line.
     const std::array<std::pair<std::string, std::string>, 2> selections = {

@@ -1,8 +1,9 @@
-// Any file: the revision check never fails on a readable file, shows French UTF-8 text, keeps at
-// most 24 characters of the header, and gives the same answer when asked twice.
+// Any file: the revision check never fails on a readable file, shows French UTF-8 text, keeps
+// columns 7 to 30 of the first line, and gives the same answer when asked twice.
 
+#include "data/reference_file.h"
 #include "data/revision.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(first.value().starts_with("Base de donnée "), "the message names the database");
     require(orvel::fuzz::isValidUtf8(first.value()), "the message is UTF-8");
     require(revision.revisionBase().size() <= 24, "the revision is columns 7 to 30 at most");
+
+    // The check reads only the start of the file; the reader of whole lines must agree with it.
+    orvel::LineReader reader(file);
+    std::string_view firstLine; // stays empty when the file has no line
+    reader.next(firstLine);
+    require(orvel::revisionText(firstLine) == revision.revisionBase(),
+            "the revision is the first line's");
 
     const auto second = revision.check(file);
     require(second.ok() && second.value() == first.value(), "a second check gives the same");

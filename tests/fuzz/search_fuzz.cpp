@@ -2,8 +2,8 @@
 // their layout, letter case of the text does not matter, and a shorter text finds at least as much.
 
 #include "data/cp1252.h"
-#include "fuzz_support.h"
 #include "search/search_engine.h"
+#include "tests/fuzz/fuzz_support.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,9 +5,9 @@
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
 #include "listing/detail_window.h"
-#include "reference_file_builder.h"
-#include "screen_checks.h"
 #include "search/search_window.h"
+#include "tests/gui/screen_checks.h"
+#include "tests/support/reference_file_builder.h"
 #include "widgets/window_style.h"
 
 #include <QAccessible>

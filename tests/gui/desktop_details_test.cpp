@@ -4,9 +4,9 @@
 #include "data/record.h"
 #include "data/reference_file.h"
 #include "listing/detail_window.h"
-#include "message_catcher.h"
-#include "screen_checks.h"
 #include "search/search_window.h"
+#include "tests/gui/message_catcher.h"
+#include "tests/gui/screen_checks.h"
 #include "widgets/qt_text.h"
 
 #include <QComboBox>

@@ -65,12 +65,13 @@ class SearchWindowTest : public QObject {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
         }
         if (enter) {
-            QTest::keyClick(widget, Qt::Key_Return);
+            QTest::keyClick(widget, Qt::Key_Enter); // the keypad's
         }
     }
     void enterIn(const char* name, const QString& text) {
         QTest::mouseClick(box(name), Qt::LeftButton);
-        type(box(name), text, true);
+        type(box(name), text);
+        QTest::keyClick(box(name), Qt::Key_Return);
     }
     void open(const std::filesystem::path& file) {
         window_ = std::make_unique<Rechercher>(file);
@@ -252,7 +253,11 @@ private slots:
         QCOMPARE(box("Commune")->text(), QStringLiteral("épinal"));
     }
 
+    // Only a click on Quitter closes the window, not Enter elsewhere.
     void quitterCloses() {
+        control<QListView>(*window_, "Liste_Ref")->setFocus();
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Return);
+        QVERIFY(window_->isVisible());
         QTest::mouseClick(control<QPushButton>(*window_, "Command1"), Qt::LeftButton);
         QVERIFY(!window_->isVisible());
     }

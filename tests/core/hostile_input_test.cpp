@@ -1,0 +1,197 @@
+// Hostile or unlucky input through the engine and orvel-query: a file swapped for a named pipe,
+// a huge file under a memory limit, a first line with no end, odd paths in the messages.
+
+#include "data/read_failure.h"
+#include "data/revision.h"
+#include "tests/support/reference_file_builder.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace orvel {
+namespace {
+
+using testing::TemporaryProgramDirectory;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool kSanitized = false;
+#endif
+
+struct QueryRun {
+    int exitCode;
+    std::string errors;
+};
+
+std::string quoted(const std::string& word) {
+    std::string text = "'";
+    for (const char c : word) {
+        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return text + "'";
+}
+
+// Runs orvel-query in the directory with the arguments, after the shell commands of the prefix
+// (a memory limit, for instance); returns its exit code and standard error.
+QueryRun runQuery(const std::filesystem::path& directory, const std::vector<std::string>& args,
+                  const std::string& prefix = "") {
+    TemporaryProgramDirectory scratch;
+    const std::filesystem::path errors = scratch.directory() / "errors";
+    std::string command =
+        "cd " + quoted(directory.string()) + " && " + prefix + " " + std::string(ORVEL_QUERY_PATH);
+    for (const std::string& arg : args) {
+        command += " " + quoted(arg);
+    }
+    command = "bash -c " + quoted(command + " >/dev/null 2>" + quoted(errors.string()));
+    const int status = std::system(command.c_str());
+    std::ostringstream text;
+    text << std::ifstream(errors).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+}
+
+std::uint64_t bytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:") {
+            return value;
+        }
+    }
+    return 0;
+}
+
+// A file swapped with a named pipe at any moment: the reader opens whatever stands there and
+// looks at it afterwards, so a pipe is refused and never waited on. A child process checks for
+// two seconds while a thread swaps the two; a single wait on the pipe ends it by its alarm.
+TEST(HostileInput, FileSwappedWithANamedPipeIsNeverWaitedOn) {
+    TemporaryProgramDirectory directory;
+    const std::filesystem::path file = directory.writeLines({testing::headerLine("R2026")});
+    const std::filesystem::path pipe = directory.directory() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        ::alarm(10);
+        std::atomic<bool> done{false};
+        std::thread swapper([&] {
+            while (!done) {
+                ::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, pipe.c_str(), RENAME_EXCHANGE);
+            }
+        });
+        int missing = 0;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (std::chrono::steady_clock::now() < end) {
+            const Result<std::string> checked = DatabaseRevision().check(file);
+            missing += !checked.ok() && checked.failure().kind != ReadFailure::Kind::Unreadable;
+        }
+        done = true;
+        swapper.join();
+        ::_exit(missing == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "the check waited on the pipe";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the swapped file was reported missing";
+}
+
+// A first line with no line break through a gigabyte: the revision check reads columns 7 to 30
+// and nothing further.
+TEST(HostileInput, RevisionReadsOnlyTheStartOfAnEndlessFirstLine) {
+    TemporaryProgramDirectory directory;
+    const std::filesystem::path file =
+        directory.writeBytes(testing::headerLine("2026-12 pour les essais 42 et plus"));
+    std::filesystem::resize_file(file, std::uint64_t{1} << 30U);
+    const std::uint64_t before = bytesReadSoFar();
+    const Result<std::string> checked = DatabaseRevision().check(file);
+    const std::uint64_t read = bytesReadSoFar() - before;
+    ASSERT_TRUE(checked.ok());
+    EXPECT_EQ(checked.value(), revisionMessage("2026-12 pour les essais "));
+    EXPECT_LT(read, 4096U);
+}
+
+// Under a memory limit far below the file's size, a listing and a search that keep little go
+// on reading (until the time limit stops them); a listing that must keep too much for the
+// memory says so.
+TEST(HostileInput, MemoryLimitIsNeverExceededByTheFileSize) {
+    if (kSanitized) {
+        GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+    }
+    TemporaryProgramDirectory sparse;
+    std::filesystem::resize_file(sparse.writeBytes("R2026\r\n"), std::uint64_t{1} << 40U);
+    TemporaryProgramDirectory blankLines;
+    blankLines.writeBytes(std::string(std::size_t{4} << 20U, '\n'));
+    // 128 MiB of address space: the lines of the blank-line listing need more.
+    const std::string limit = "ulimit -v 131072 && exec timeout ";
+    constexpr int kStoppedByTimeout = 124;
+    const std::string tooLarge =
+        failureMessage({ReadFailure::Kind::TooLarge, blankLines.referenceFile()}) + "\n";
+
+    struct Case {
+        const TemporaryProgramDirectory& program;
+        std::vector<std::string> args;
+        int seconds;
+        int exitCode;
+        std::string errors;
+    };
+    const Case cases[] = {
+        {sparse, {"list", "commune", "DFCF", "29"}, 1, kStoppedByTimeout, ""},
+        {sparse, {"search", "1", "BREST"}, 1, kStoppedByTimeout, ""},
+        {blankLines, {"list", "commune", "****", "00"}, 60, 2, tooLarge},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--file", c.program.referenceFile().string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const QueryRun run =
+            runQuery(c.program.directory(), args, limit + std::to_string(c.seconds));
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args[0] << ": " << run.errors;
+        EXPECT_EQ(run.errors, c.errors) << c.args[0];
+    }
+}
+
+// The message names the absolute directory and the file as the user named it, even from a
+// relative path, an empty one, the root or a directory whose name is not UTF-8.
+TEST(HostileInput, FailureMessagesNameTheAbsoluteDirectory) {
+    TemporaryProgramDirectory program;
+    const std::filesystem::path here = program.directory();
+    const std::filesystem::path latin1 = here / "\xE9t\xE9";
+    std::filesystem::create_directory(latin1);
+    const auto missingIn = [](const std::string& name, const std::string& directory) {
+        return "Le fichier des références " + name + " est introuvable dans le répertoire " +
+               directory + ".\n";
+    };
+    struct Case {
+        std::filesystem::path directory;
+        std::string file;
+        std::string errors;
+    };
+    const Case cases[] = {
+        {here, "missing.prn", missingIn("missing.prn", here.string())},
+        {here, "./sub/../missing.prn", missingIn("missing.prn", here.string())},
+        {here, "", missingIn("\"\"", here.string())},
+        {here, "/", "Le fichier des références \"/\" du répertoire / ne peut pas être lu.\n"},
+        {latin1, "missing.prn", missingIn("missing.prn", here.string() + "/\uFFFDt\uFFFD")},
+    };
+    for (const Case& c : cases) {
+        const QueryRun run = runQuery(c.directory, {"--file", c.file, "revision"});
+        EXPECT_EQ(run.exitCode, 2) << c.file;
+        EXPECT_EQ(run.errors, c.errors) << c.file;
+    }
+}
+
+} // namespace
+} // namespace orvel
