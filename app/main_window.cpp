@@ -57,14 +57,14 @@ void Main::connectEvents() {
     onEnterKey(Type_Activite, [] {});
     QObject::disconnect(Type_Activite->lineEdit(), &QLineEdit::editingFinished, Type_Activite,
                         nullptr);
-    onEnterKey(Dpart, [this] { Aff_Commune->setFocus(); });
+    onEnterKey(Dpart, [this] { listingButton(ListingOrder::Commune)->setFocus(); });
     for (QPushButton* button : findChildren<QPushButton*>()) {
         onEnterKey(button, [button] { button->click(); });
     }
-    connect(Aff_Commune, &QPushButton::clicked, this, &Main::Aff_Comm);
-    connect(Aff_Reference, &QPushButton::clicked, this, &Main::Aff_Ref);
-    connect(Aff_Canton, &QPushButton::clicked, this, &Main::Aff_Cant);
-    connect(Aff_CP, &QPushButton::clicked, this, &Main::Aff_Code_Postal);
+    for (const ListingOrderRow& row : kListingOrders) {
+        connect(listingButton(row.order), &QPushButton::clicked, this,
+                [this, order = row.order] { showListing(order); });
+    }
     connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
     connect(Imprimer, &QPushButton::clicked, this, &Main::Imprimer_Click);
     onDoubleClick(List1->viewport(), [this](QPoint position) { List1_DblClick(position); });
@@ -105,19 +105,6 @@ void Main::describeList() {
     List1->setAccessibleDescription(parts.join(QLatin1Char('\n')));
 }
 
-void Main::Aff_Comm() {
-    showListing(ListingOrder::Commune);
-}
-void Main::Aff_Ref() {
-    showListing(ListingOrder::Reference);
-}
-void Main::Aff_Cant() {
-    showListing(ListingOrder::Canton);
-}
-void Main::Aff_Code_Postal() {
-    showListing(ListingOrder::PostalCode);
-}
-
 void Main::showListing(ListingOrder order) {
     std::optional<QString> notice;
     {
@@ -140,13 +127,13 @@ std::optional<QString> Main::fillList(ListingOrder order) {
     }
     Listing& listing = read.value();
     Imprimer->setEnabled(true);
-    const ListingCaptions captions = captionsOf(order);
+    const ListingCaptions captions = rowOf(order).captions;
     Label2->setText(fromUtf8(captions.heading));
     Label6->setText(fromUtf8(captions.orderCaption));
     Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));
     const bool nothingListed = listing.listedCount == 0;
     listLines_->setLines(std::move(listing.lines));
-    Mode_Affichage = modeRecordedBy(order);
+    Mode_Affichage = rowOf(order).mode;
     describeList();
     if (nothingListed) {
         return fromUtf8(noMatchMessage(diploma.toStdString()));

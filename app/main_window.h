@@ -4,6 +4,7 @@
 #include "listing/listing.h"
 
 #include <QMainWindow>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -29,11 +30,6 @@ public:
 
 private slots:
     void Type_Activite_Click();
-    // The four listings, one per button; they share showListing and differ only in order.
-    void Aff_Comm();
-    void Aff_Ref();
-    void Aff_Cant();
-    void Aff_Code_Postal();
     void Command1_Click(); // opens the search window
     void Imprimer_Click(); // prints the displayed page
     void Mnu_BdD_Click();
@@ -54,6 +50,10 @@ private:
     void connectEvents();
     void writeDirectorySetting() const;
 
+    [[nodiscard]] QPushButton* listingButton(ListingOrder order) const {
+        return listingButtons_.at(static_cast<std::size_t>(order));
+    }
+    // The listing of a button: shows the busy pointer while it reads the file.
     void showListing(ListingOrder order);
     // Reads the file and, when it could, puts the listing on screen; returns the message to show
     // once the busy pointer is gone.
@@ -83,10 +83,8 @@ private:
     LineListModel* listLines_ = nullptr;
     QComboBox* Type_Activite = nullptr;
     QLineEdit* Dpart = nullptr;
-    QPushButton* Aff_Commune = nullptr;
-    QPushButton* Aff_Reference = nullptr;
-    QPushButton* Aff_Canton = nullptr;
-    QPushButton* Aff_CP = nullptr;
+    // Aff_Commune, Aff_Reference, Aff_Canton, Aff_CP: one per listing order, in its order.
+    std::array<QPushButton*, kListingOrders.size()> listingButtons_{};
     QPushButton* Command1 = nullptr;
     QPushButton* Imprimer = nullptr;
 };

@@ -19,9 +19,13 @@ namespace {
 // The client area, under the menu bar.
 constexpr int kClientWidth = 13350;
 constexpr int kClientHeight = 8865;
+// The listing buttons stand side by side from the left.
+constexpr int kFirstListingButtonLeft = 2400;
+constexpr int kButtonPitch = 1680;
 
-template <class Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
+template <class Widget>
+Widget* place(Widget* widget, std::string_view name, const QRect& geometry) {
+    widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     widget->setGeometry(geometry);
     return widget;
 }
@@ -38,7 +42,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& 
     return created;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int left) {
+QPushButton* button(QWidget* parent, std::string_view name, std::string_view caption, int left) {
     auto* created =
         place(new WrappingButton(fromUtf8(caption), parent), name, twipRect(left, 8160, 1455, 495));
     created->setFont(sansSerifFont(8.25));
@@ -123,10 +127,11 @@ void Main::buildControls() {
     setPaleYellow(Dpart);
     label3->setBuddy(Dpart);
 
-    Aff_Commune = button(client, "Aff_Commune", "Affichage par nom de Commune", 2400);
-    Aff_Reference = button(client, "Aff_Reference", "  Affichage par N°   de Référence", 4080);
-    Aff_Canton = button(client, "Aff_Canton", "Affichage par  N°  de Canton", 5760);
-    Aff_CP = button(client, "Aff_CP", "Affichage par N° de Code Postal", 7440);
+    for (const ListingOrderRow& row : kListingOrders) {
+        listingButtons_.at(static_cast<std::size_t>(row.order)) =
+            button(client, row.buttonName, row.buttonCaption,
+                   kFirstListingButtonLeft + static_cast<int>(row.order) * kButtonPitch);
+    }
     Command1 = button(client, "Command1", " Rechercher une    référence par ...", 9720);
     Imprimer = button(client, "Imprimer", "Imprimer  la page affichée", 11400);
     Imprimer->setEnabled(false);
@@ -155,12 +160,19 @@ void Main::buildMenus() {
 }
 
 void Main::setKeyboardOrder() {
-    QWidget* const order[] = {Aff_Commune, Type_Activite, List1,    Aff_Reference, Aff_Canton,
-                              Dpart,       Imprimer,      Command1, Aff_CP};
+    QWidget* const order[] = {listingButton(ListingOrder::Commune),
+                              Type_Activite,
+                              List1,
+                              listingButton(ListingOrder::Reference),
+                              listingButton(ListingOrder::Canton),
+                              Dpart,
+                              Imprimer,
+                              Command1,
+                              listingButton(ListingOrder::PostalCode)};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-    Aff_Commune->setFocus();
+    listingButton(ListingOrder::Commune)->setFocus();
 }
 
 } // namespace orvel

@@ -9,6 +9,7 @@ namespace orvel {
 struct Field {
     std::size_t column;
     std::size_t width;
+    constexpr bool operator==(const Field&) const = default;
 };
 
 namespace fields {

@@ -1,21 +1,29 @@
 #include "listing/detail_fields.h"
 
-#include "data/record.h"
+#include "listing/listing_orders.h"
 
 namespace orvel {
-namespace {
-
-std::string_view cut(std::string_view line, std::size_t column, std::size_t width) {
-    return trimBlanks(fieldOf(line, Field{column, width}));
-}
-
-} // namespace
 
 DetailFields cutCommuneLine(std::string_view line) {
+    const Layout& layout = rowOf(ListingOrder::Commune).layout;
+    const auto cut = [&](const Piece& piece) {
+        Field columns = columnsOf(layout, piece);
+        // The last column reads on to the line's end, over the blank that closes it.
+        if (piece == layout.pieces.back()) {
+            ++columns.width;
+        }
+        return trimBlanks(fieldOf(line, columns));
+    };
     return DetailFields{
-        cut(line, 1, 28),  cut(line, 30, 6), cut(line, 37, 5),
-        cut(line, 43, 6),  cut(line, 50, 7), cut(line, 58, 28),
-        cut(line, 92, 27), cut(line, 87, 4), cut(line, 120, 17),
+        cut(recordField(fields::kCommune)),
+        cut(recordField(fields::kPostalCode)),
+        cut(recordField(fields::kDiploma)),
+        cut(recordField(fields::kReference)),
+        cut(recordField(fields::kActivityType)),
+        cut(recordField(fields::kActivityName)),
+        cut(kCantonName),
+        cut(kCantonNumber),
+        cut(recordField(fields::kObservation)),
     };
 }
 

@@ -4,8 +4,9 @@
 
 namespace orvel {
 
-// The nine fields of a reference, cut out of a line of the commune listing at its fixed columns
-// and trimmed; views into the line, Windows-1252. A short line gives empty or partial fields.
+// The nine fields of a reference, cut out of a line of the commune listing at the columns of its
+// layout and trimmed; views into the line, Windows-1252. A short line gives empty or partial
+// fields.
 struct DetailFields {
     std::string_view commune;      // columns 1-28
     std::string_view postalCode;   // 30-35

@@ -6,106 +6,10 @@
 #include "listing/collation.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace orvel {
 namespace {
-
-constexpr std::size_t kCantonNameWidth = 27;
-
-// One column of a listing line: a record field, or one of the two parts of the canton split.
-struct Piece {
-    enum class Kind { RecordField, CantonNumber, CantonName };
-    Kind kind;
-    Field field{0, 0};
-    bool blankAfter = true;
-};
-
-// The record that a listing leaves out when a diploma is chosen.
-enum class Placeholder { NoCommune, NoReference, UnnumberedCanton, NoPostalCode };
-
-struct Layout {
-    std::array<Piece, 9> pieces{};
-    std::size_t pieceCount = 0;
-    NumberCut cut = NumberCut::NumberOnly;
-    Placeholder placeholder = Placeholder::NoCommune;
-    ListingCaptions captions;
-    ListingMode mode = ListingMode::None;
-};
-
-constexpr Piece field(Field f) {
-    return Piece{Piece::Kind::RecordField, f, true};
-}
-constexpr Piece kCantonNumber{Piece::Kind::CantonNumber};
-constexpr Piece kCantonName{Piece::Kind::CantonName};
-constexpr Piece kCantonNameJoined{Piece::Kind::CantonName, Field{0, 0}, false};
-
-const Layout kCommuneLayout{
-    {field(fields::kCommune), field(fields::kPostalCode), field(fields::kDiploma),
-     field(fields::kReference), field(fields::kActivityType), field(fields::kActivityName),
-     kCantonNumber, kCantonName, field(fields::kObservation)},
-    9,
-    NumberCut::NumberAndBlank,
-    Placeholder::NoCommune,
-    {"                    Nom Commune                              CP           Reference       "
-     "           Nom Activité                                                           Canton  "
-     "          Nom Canton",
-     "par nom de Communes"},
-    ListingMode::Commune};
-
-const Layout kReferenceLayout{
-    {field(fields::kDiploma), field(fields::kReference), field(fields::kActivityType),
-     field(fields::kActivityName), field(fields::kObservation), field(fields::kPostalCode),
-     field(fields::kCommune), kCantonNumber},
-    8,
-    NumberCut::NumberOnly,
-    Placeholder::NoReference,
-    {"        Reference                 Nom Reference                                           "
-     "           1er activation                      CP                 Nom Commune             "
-     "                   N° Canton",
-     "par N° de Références"},
-    ListingMode::Reference};
-
-const Layout kCantonLayout{
-    {kCantonNumber, kCantonNameJoined, field(fields::kDiploma), field(fields::kReference),
-     field(fields::kActivityType), field(fields::kActivityName), field(fields::kPostalCode),
-     field(fields::kCommune)},
-    8,
-    NumberCut::NumberOnly,
-    Placeholder::UnnumberedCanton,
-    {"   Canton        Nom Canton                                            Reference          "
-     "       Nom Reference                                                      CP              "
-     "Nom Commune",
-     "par N° de Cantons"},
-    ListingMode::Canton};
-
-const Layout kPostalCodeLayout{
-    {field(fields::kPostalCode), field(fields::kCommune), field(fields::kDiploma),
-     field(fields::kReference), field(fields::kActivityType), field(fields::kActivityName),
-     kCantonNumber, kCantonNameJoined},
-    8,
-    NumberCut::NumberOnly,
-    Placeholder::NoPostalCode,
-    {"        CP            Nom Commune                                      Reference          "
-     "       Nom Reference                                                          Canton      "
-     "         Nom Canton",
-     "par N° de Code Postal"},
-    ListingMode::Canton};
-
-const Layout& layoutOf(ListingOrder order) {
-    switch (order) {
-    case ListingOrder::Commune:
-        return kCommuneLayout;
-    case ListingOrder::Reference:
-        return kReferenceLayout;
-    case ListingOrder::Canton:
-        return kCantonLayout;
-    case ListingOrder::PostalCode:
-        break;
-    }
-    return kPostalCodeLayout;
-}
 
 // Appends text cut or padded with blanks to exactly width characters.
 void appendFixed(std::string& out, std::string_view text, std::size_t width) {
@@ -116,8 +20,7 @@ void appendFixed(std::string& out, std::string_view text, std::size_t width) {
 
 void appendLine(std::string& out, const Layout& layout, std::string_view record) {
     const CantonSplit canton = splitCanton(record, layout.cut);
-    for (std::size_t i = 0; i < layout.pieceCount; ++i) {
-        const Piece& piece = layout.pieces[i];
+    for (const Piece& piece : layout.pieces) {
         switch (piece.kind) {
         case Piece::Kind::RecordField:
             out.append(fieldOf(record, piece.field));
@@ -126,11 +29,11 @@ void appendLine(std::string& out, const Layout& layout, std::string_view record)
             // A numbered field shorter than four characters is outside the format: its
             // number is padded so that the columns after it stay in place.
             appendFixed(out, canton.kind == CantonSplit::Kind::Unnumbered ? "----" : canton.number,
-                        4);
+                        piece.width());
             break;
         case Piece::Kind::CantonName:
             // Longer names are outside the format and are cut to the column's width.
-            appendFixed(out, canton.name, kCantonNameWidth);
+            appendFixed(out, canton.name, piece.width());
             break;
         }
         if (piece.blankAfter) {
@@ -169,17 +72,9 @@ bool isListed(const Layout& layout, std::string_view record, std::string_view di
 
 } // namespace
 
-ListingCaptions captionsOf(ListingOrder order) {
-    return layoutOf(order).captions;
-}
-
-ListingMode modeRecordedBy(ListingOrder order) {
-    return layoutOf(order).mode;
-}
-
 std::string listingLine(ListingOrder order, std::string_view record) {
     std::string line;
-    appendLine(line, layoutOf(order), record);
+    appendLine(line, rowOf(order).layout, record);
     return line;
 }
 
@@ -188,7 +83,7 @@ namespace {
 Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
                             std::string_view diploma, std::string_view department,
                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
-    const Layout& layout = layoutOf(listingOrder);
+    const Layout& layout = rowOf(listingOrder).layout;
     Listing listing;
     std::string line;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {

@@ -2,6 +2,7 @@
 
 #include "data/line_list.h"
 #include "data/read_failure.h"
+#include "listing/listing_orders.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,22 +11,6 @@
 #include <string_view>
 
 namespace orvel {
-
-// The four orders of the main window's list.
-enum class ListingOrder { Commune, Reference, Canton, PostalCode };
-
-// Mode_Affichage: which listing the main window's list holds. The postal-code listing records
-// Canton, so that its page prints under the canton title and heading.
-enum class ListingMode { None, Commune, Reference, Canton };
-
-// What a listing writes above the list, in UTF-8.
-struct ListingCaptions {
-    std::string_view heading;      // Label2, the column heading
-    std::string_view orderCaption; // Label6, "par ..."
-};
-
-ListingCaptions captionsOf(ListingOrder order);
-ListingMode modeRecordedBy(ListingOrder order);
 
 // One listing: its lines in list order, Windows-1252 bytes, and the two counts of the caption.
 // The header line is read and tested like a record.

@@ -1,5 +1,7 @@
 #include "listing/page_printer.h"
 
+#include <algorithm>
+
 namespace orvel {
 namespace {
 
@@ -7,27 +9,11 @@ namespace {
 constexpr std::string_view kTitleStart = "                            Affichage des r\xE9"
                                          "f\xE9rences ";
 
-struct PageHeader {
-    std::string_view titleEnd;
-    std::string_view heading;
-};
-
-PageHeader headerOf(ListingMode mode) {
-    switch (mode) {
-    case ListingMode::Commune:
-        return {" par Communes", "         Nom Commune           CP  Reference              Nom "
-                                 "Activit\xE9              Canton  Nom Canton"};
-    case ListingMode::Reference:
-        return {" par R\xE9"
-                "f\xE9rences",
-                " Reference     Nom Reference                        CP       Nom Commune        "
-                "    Canton  Nom Canton"};
-    case ListingMode::Canton:
-    case ListingMode::None: // never printed: printPage stops first
-        break;
-    }
-    return {" par Cantons", "Canton        Nom Canton         Reference       Nom Reference      "
-                            "                CP     Nom Commune"};
+// The page of a mode: that of the first order that records it.
+const PageHeader& headerOf(ListingMode mode) {
+    return std::find_if(kListingOrders.begin(), kListingOrders.end(),
+                        [mode](const ListingOrderRow& row) { return row.mode == mode; })
+        ->page;
 }
 
 } // namespace
@@ -46,7 +32,7 @@ void printPage(Printer& printer, ListingMode mode, std::string_view diplomaCode,
 
     showDialog();
 
-    const PageHeader header = headerOf(mode);
+    const PageHeader& header = headerOf(mode);
     std::string title(kTitleStart);
     title.append(diplomaCode);
     title.append(header.titleEnd);

@@ -11,10 +11,6 @@
 namespace orvel {
 namespace {
 
-// A result line shows the record's columns 4 to 82, then 100 to 138.
-constexpr Field kResultStart{4, 79};
-constexpr Field kResultEnd{100, 39};
-
 // The record's value for the criterion, stripped but not upper-cased. The activity joins two
 // fields, so its value is written into the scratch string; the others are views into the record.
 std::string_view strippedValue(SearchCriterion criterion, std::string_view record,
@@ -68,18 +64,8 @@ bool occursIn(std::string_view value, std::string_view upperText) {
 
 } // namespace
 
-std::string comparedValue(SearchCriterion criterion, std::string_view record) {
-    std::string scratch;
-    return upperCased(strippedValue(criterion, record, scratch));
-}
-
 SearchResultParts searchResultParts(std::string_view record) {
     return {fieldOf(record, kResultStart), fieldOf(record, kResultEnd)};
-}
-
-std::string searchResultLine(std::string_view record) {
-    const SearchResultParts parts = searchResultParts(record);
-    return std::string(parts.start).append(parts.end);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "data/line_list.h"
 #include "data/read_failure.h"
+#include "data/record.h"
 
 #include <filesystem>
 #include <functional>
@@ -14,16 +15,16 @@ namespace orvel {
 // The field a search compares; the numbers are those of the search window's options.
 enum class SearchCriterion { Commune = 1, PostalCode, Activity, Reference, Canton };
 
-// The value of a record that a criterion compares: cut, stripped and upper-cased.
-std::string comparedValue(SearchCriterion criterion, std::string_view record);
-
 // What the result list shows of a record: its characters 4 to 82, then 100 to 138.
+inline constexpr Field kResultStart{4, 79};
+inline constexpr Field kResultEnd{100, 39};
+inline constexpr std::size_t kResultLineLength = kResultStart.width + kResultEnd.width;
+
 struct SearchResultParts {
     std::string_view start;
     std::string_view end;
 };
 SearchResultParts searchResultParts(std::string_view record);
-std::string searchResultLine(std::string_view record);
 
 // Every non-empty line of the reference file whose compared value contains the text, upper-cased
 // but not stripped, as result lines in file order. Text and lines are Windows-1252.

@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(output);
     orvel::QtPrinter pagePrinter(printer);
-    orvel::printPage(pagePrinter, orvel::modeRecordedBy(orvel::ListingOrder::Commune), diploma,
+    orvel::printPage(pagePrinter, orvel::rowOf(orvel::ListingOrder::Commune).mode, diploma,
                      listing.value().lines, [] {});
     if (!pagePrinter.failure().isEmpty()) {
         std::cerr << pagePrinter.failure().toStdString() << '\n';

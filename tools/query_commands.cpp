@@ -16,13 +16,6 @@
 namespace orvel::query {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, ListingOrder>, 4> kOrderNames{{
-    {"commune", ListingOrder::Commune},
-    {"reference", ListingOrder::Reference},
-    {"canton", ListingOrder::Canton},
-    {"postal", ListingOrder::PostalCode},
-}};
-
 std::string quotedWord(std::string_view word) {
     return "« " + std::string(word) + " »";
 }
@@ -40,13 +33,12 @@ void expectWords(const Options& options, std::size_t count,
 }
 
 ListingOrder orderNamed(std::string_view name) {
-    for (const auto& [orderName, order] : kOrderNames) {
-        if (name == orderName) {
-            return order;
+    for (const ListingOrderRow& row : kListingOrders) {
+        if (name == row.commandName) {
+            return row.order;
         }
     }
-    throw UsageError("ordre de liste inconnu : " + quotedWord(name) +
-                     " (commune, reference, canton ou postal)");
+    throw UsageError("ordre de liste inconnu : " + quotedWord(name) + " (" + orderNames() + ")");
 }
 
 SearchCriterion criterionNamed(std::string_view name) {

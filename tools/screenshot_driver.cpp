@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -47,6 +48,15 @@ bool mainWindowScene(const Grab& grab) {
     orvel::Main window(orvel::programDirectory());
     listCommunes(window);
     return grab(&window);
+}
+
+// The same under a dark colour scheme: pale text on dark ground everywhere but in the boxes.
+bool darkMainWindowScene(const Grab& grab) {
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(50, 50, 50)));
+    const bool saved = mainWindowScene(grab);
+    QApplication::setPalette(original);
+    return saved;
 }
 
 // Double-clicks the first line; the detail window is modal, so it is taken once it is open.
@@ -104,6 +114,7 @@ const std::vector<Scene> kScenes = {
     {"welcome", welcomeScene},
     {"warning", warningScene},
     {"main_window", mainWindowScene},
+    {"main_window_dark", darkMainWindowScene},
     {"detail_window", detailWindowScene},
     {"search_window", searchWindowScene},
 };

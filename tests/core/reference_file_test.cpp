@@ -75,10 +75,9 @@ std::vector<std::function<std::optional<ReadFailure>(const std::filesystem::path
     std::vector<std::function<std::optional<ReadFailure>(const std::filesystem::path&)>> reads{
         [](const auto& file) { return failureOf(Cherche_Ref(SearchCriterion::Commune, "", file)); },
         [](const auto& file) { return failureOf(DatabaseRevision().check(file)); }};
-    for (const auto order : {ListingOrder::Commune, ListingOrder::Reference, ListingOrder::Canton,
-                             ListingOrder::PostalCode}) {
+    for (const ListingOrderRow& row : kListingOrders) {
         for (const std::string_view diploma : {"DFCF", "****"}) {
-            reads.emplace_back([=](const auto& file) {
+            reads.emplace_back([=, order = row.order](const auto& file) {
                 return failureOf(buildListing(order, file, diploma, "00"));
             });
         }

@@ -16,8 +16,6 @@ using namespace orvel;
 using fuzz::isValidUtf8;
 using fuzz::require;
 
-constexpr std::size_t kResultLineLength = 118;
-
 LineList search(SearchCriterion criterion, std::string_view text,
                 const std::filesystem::path& file) {
     Result<LineList> result = Cherche_Ref(criterion, text, file);

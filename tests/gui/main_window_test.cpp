@@ -34,11 +34,6 @@ const std::vector<std::string> kLines{
                 "Amboise"}),
     recordLine({"ANGERS", "DFCF", "49-001", "Ch\xE2teau", "Ch\xE2teau d'Angers", "", "49000", ""})};
 
-const std::pair<const char*, ListingOrder> kButtons[] = {{"Aff_Commune", ListingOrder::Commune},
-                                                         {"Aff_Reference", ListingOrder::Reference},
-                                                         {"Aff_Canton", ListingOrder::Canton},
-                                                         {"Aff_CP", ListingOrder::PostalCode}};
-
 const QString kNotCommuneMode =
     QStringLiteral("Vous devez etre en mode 'Affichage par nom de Commune'");
 
@@ -150,24 +145,25 @@ private slots:
         QCOMPARE(lines().size(), 1);
         find("Aff_CP")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(text("Label6"), fromUtf8(captionsOf(ListingOrder::PostalCode).orderCaption));
+        QCOMPARE(text("Label6"), fromUtf8(rowOf(ListingOrder::PostalCode).captions.orderCaption));
     }
 
     // The window shows the engine's listing of its diploma, department and file.
     void listingsShowTheirLinesAndCaptions() {
-        for (const auto& [button, order] : kButtons) {
-            listAll(button);
-            const auto listing = buildListing(order, program_->referenceFile(), "DFCF", "00");
+        for (const ListingOrderRow& row : kListingOrders) {
+            listAll(row.buttonName.data());
+            const auto listing = buildListing(row.order, program_->referenceFile(), "DFCF", "00");
             QStringList expected;
             for (std::size_t i = 0; i < listing.value().lines.size(); ++i) {
                 expected << fromCp1252(listing.value().lines[i]);
             }
-            const ListingCaptions captions = captionsOf(order);
+            const ListingCaptions captions = row.captions;
             expected << fromUtf8(captions.heading) << fromUtf8(captions.orderCaption)
                      << fromUtf8(countCaption(listing.value(), "DFCF")) << "1";
             QCOMPARE(shown(), expected);
             QVERIFY(lines().size() >= 3);
-            find<QPushButton>(button)->click(); // again: the same, not twice the lines
+            find<QPushButton>(row.buttonName.data())
+                ->click(); // again: the same, not twice the lines
             QCOMPARE(shown(), expected);
         }
         QCOMPARE(catcher_->texts(), QStringList());
@@ -179,8 +175,8 @@ private slots:
         listAll("Aff_Reference");
         find<QLineEdit>("Dpart")->setText(QStringLiteral("01"));
         find<QPushButton>("Aff_Commune")->click();
-        QCOMPARE(shown(), QStringList({fromUtf8(captionsOf(ListingOrder::Commune).heading),
-                                       fromUtf8(captionsOf(ListingOrder::Commune).orderCaption),
+        QCOMPARE(shown(), QStringList({fromUtf8(rowOf(ListingOrder::Commune).captions.heading),
+                                       fromUtf8(rowOf(ListingOrder::Commune).captions.orderCaption),
                                        "0 Rérérences DFCF sur 6", "1"}));
         QCOMPARE(doubleClick(0), QStringList());
         QCOMPARE(catcher_->texts(), QStringList{"Aucune références DFCF trouvées"});
@@ -205,10 +201,10 @@ private slots:
 
     void doubleClickOpensTheDetailOfTheLineOnlyInCommuneMode() {
         QCOMPARE(doubleClick(0), QStringList()); // no listing yet
-        for (const auto& [button, order] : kButtons) {
-            listAll(button);
+        for (const ListingOrderRow& row : kListingOrders) {
+            listAll(row.buttonName.data());
             const QStringList boxes = doubleClick(0);
-            QCOMPARE(boxes.isEmpty(), order != ListingOrder::Commune);
+            QCOMPARE(boxes.isEmpty(), row.order != ListingOrder::Commune);
         }
         QCOMPARE(catcher_->texts(), QStringList(4, kNotCommuneMode));
         listAll("Aff_Commune"); // AMBOISE, ANGERS, BREST, ÉPINAL

@@ -1,0 +1,195 @@
+#pragma once
+
+#include "data/record.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace orvel {
+
+// The four orders of the main window's list.
+enum class ListingOrder { Commune, Reference, Canton, PostalCode };
+
+// Mode_Affichage: which listing the main window's list holds.
+enum class ListingMode { None, Commune, Reference, Canton };
+
+// One column of a listing line: a record field, or one of the two parts of the canton split.
+struct Piece {
+    enum class Kind { RecordField, CantonNumber, CantonName };
+    Kind kind;
+    Field field{0, 0};
+    bool blankAfter = true;
+
+    // Characters the column takes in the line, its blank aside. A record field keeps what the
+    // record has of it; the canton parts are cut or padded to their width.
+    [[nodiscard]] constexpr std::size_t width() const {
+        switch (kind) {
+        case Kind::RecordField:
+            return field.width;
+        case Kind::CantonNumber:
+            return 4;
+        case Kind::CantonName:
+            break;
+        }
+        return 27;
+    }
+    constexpr bool operator==(const Piece&) const = default;
+};
+
+constexpr Piece recordField(Field field) {
+    return Piece{Piece::Kind::RecordField, field, true};
+}
+inline constexpr Piece kCantonNumber{Piece::Kind::CantonNumber};
+inline constexpr Piece kCantonName{Piece::Kind::CantonName};
+inline constexpr Piece kCantonNameJoined{Piece::Kind::CantonName, Field{0, 0}, false};
+
+// The record that a listing leaves out when a diploma is chosen.
+enum class Placeholder { NoCommune, NoReference, UnnumberedCanton, NoPostalCode };
+
+// The columns of a listing line, in order, and how its records are chosen.
+struct Layout {
+    std::span<const Piece> pieces;
+    NumberCut cut = NumberCut::NumberOnly;
+    Placeholder placeholder = Placeholder::NoCommune;
+};
+
+// Where a piece stands in a line of the layout (1-based column) and how wide it is there.
+constexpr Field columnsOf(const Layout& layout, const Piece& wanted) {
+    std::size_t column = 1;
+    for (const Piece& piece : layout.pieces) {
+        if (piece == wanted) {
+            return Field{column, piece.width()};
+        }
+        column += piece.width() + (piece.blankAfter ? 1 : 0);
+    }
+    return Field{column, 0};
+}
+
+// What a listing writes above the list, in UTF-8.
+struct ListingCaptions {
+    std::string_view heading;      // Label2, the column heading
+    std::string_view orderCaption; // Label6, "par ..."
+};
+
+// The end of the printed title and the printed column heading, Windows-1252 (0xE9 is é).
+struct PageHeader {
+    std::string_view titleEnd;
+    std::string_view heading;
+};
+
+// One listing order and everything that names or shows it.
+struct ListingOrderRow {
+    ListingOrder order;
+    std::string_view commandName;   // orvel-query list <name>
+    std::string_view buttonName;    // object name of its main window button
+    std::string_view buttonCaption; // UTF-8
+    ListingCaptions captions;
+    PageHeader page; // printed for the mode the order records
+    ListingMode mode;
+    Layout layout;
+};
+
+inline constexpr Piece kCommunePieces[] = {recordField(fields::kCommune),
+                                           recordField(fields::kPostalCode),
+                                           recordField(fields::kDiploma),
+                                           recordField(fields::kReference),
+                                           recordField(fields::kActivityType),
+                                           recordField(fields::kActivityName),
+                                           kCantonNumber,
+                                           kCantonName,
+                                           recordField(fields::kObservation)};
+inline constexpr Piece kReferencePieces[] = {
+    recordField(fields::kDiploma),      recordField(fields::kReference),
+    recordField(fields::kActivityType), recordField(fields::kActivityName),
+    recordField(fields::kObservation),  recordField(fields::kPostalCode),
+    recordField(fields::kCommune),      kCantonNumber};
+inline constexpr Piece kCantonPieces[] = {kCantonNumber,
+                                          kCantonNameJoined,
+                                          recordField(fields::kDiploma),
+                                          recordField(fields::kReference),
+                                          recordField(fields::kActivityType),
+                                          recordField(fields::kActivityName),
+                                          recordField(fields::kPostalCode),
+                                          recordField(fields::kCommune)};
+inline constexpr Piece kPostalCodePieces[] = {recordField(fields::kPostalCode),
+                                              recordField(fields::kCommune),
+                                              recordField(fields::kDiploma),
+                                              recordField(fields::kReference),
+                                              recordField(fields::kActivityType),
+                                              recordField(fields::kActivityName),
+                                              kCantonNumber,
+                                              kCantonNameJoined};
+
+// The postal-code listing records the canton mode, so its page prints under the canton title.
+inline constexpr PageHeader kCantonPage{
+    " par Cantons", "Canton        Nom Canton         Reference       Nom Reference      "
+                    "                CP     Nom Commune"};
+
+// In the order of the main window's buttons, each row at the index of its order.
+inline constexpr std::array<ListingOrderRow, 4> kListingOrders{{
+    {ListingOrder::Commune,
+     "commune",
+     "Aff_Commune",
+     "Affichage par nom de Commune",
+     {"                    Nom Commune                              CP           Reference       "
+      "           Nom Activité                                                           Canton  "
+      "          Nom Canton",
+      "par nom de Communes"},
+     {" par Communes", "         Nom Commune           CP  Reference              Nom "
+                       "Activit\xE9              Canton  Nom Canton"},
+     ListingMode::Commune,
+     {kCommunePieces, NumberCut::NumberAndBlank, Placeholder::NoCommune}},
+    {ListingOrder::Reference,
+     "reference",
+     "Aff_Reference",
+     "  Affichage par N°   de Référence",
+     {"        Reference                 Nom Reference                                           "
+      "           1er activation                      CP                 Nom Commune             "
+      "                   N° Canton",
+      "par N° de Références"},
+     {" par R\xE9"
+      "f\xE9rences",
+      " Reference     Nom Reference                        CP       Nom Commune        "
+      "    Canton  Nom Canton"},
+     ListingMode::Reference,
+     {kReferencePieces, NumberCut::NumberOnly, Placeholder::NoReference}},
+    {ListingOrder::Canton,
+     "canton",
+     "Aff_Canton",
+     "Affichage par  N°  de Canton",
+     {"   Canton        Nom Canton                                            Reference          "
+      "       Nom Reference                                                      CP              "
+      "Nom Commune",
+      "par N° de Cantons"},
+     kCantonPage,
+     ListingMode::Canton,
+     {kCantonPieces, NumberCut::NumberOnly, Placeholder::UnnumberedCanton}},
+    {ListingOrder::PostalCode,
+     "postal",
+     "Aff_CP",
+     "Affichage par N° de Code Postal",
+     {"        CP            Nom Commune                                      Reference          "
+      "       Nom Reference                                                          Canton      "
+      "         Nom Canton",
+      "par N° de Code Postal"},
+     kCantonPage,
+     ListingMode::Canton,
+     {kPostalCodePieces, NumberCut::NumberOnly, Placeholder::NoPostalCode}},
+}};
+
+constexpr const ListingOrderRow& rowOf(ListingOrder order) {
+    return kListingOrders.at(static_cast<std::size_t>(order));
+}
+
+static_assert([] {
+    for (std::size_t i = 0; i < kListingOrders.size(); ++i) {
+        if (kListingOrders.at(i).order != static_cast<ListingOrder>(i)) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+} // namespace orvel
