@@ -33,15 +33,12 @@ void expectWords(const Options& options, std::size_t count,
 }
 
 ListingOrder orderNamed(std::string_view name) {
-    std::string names;
     for (const ListingOrderRow& row : kListingOrders) {
         if (name == row.commandName) {
             return row.order;
         }
-        names += names.empty() ? "" : &row == &kListingOrders.back() ? " ou " : ", ";
-        names += row.commandName;
     }
-    throw UsageError("ordre de liste inconnu : " + quotedWord(name) + " (" + names + ")");
+    throw UsageError("ordre de liste inconnu : " + quotedWord(name) + " (" + orderNames() + ")");
 }
 
 SearchCriterion criterionNamed(std::string_view name) {
@@ -102,6 +99,7 @@ void writeListing(const Options& options, const Listing& listing) {
     }
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         if (!options.csv) {
+            listing.lines.prefetchAfter(i);
             out.appendLine({listing.lines[i]});
         } else if (!listing.records[i].empty()) {
             // The header line has no record behind it: the caption counts it, CSV does not.

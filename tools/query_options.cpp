@@ -2,6 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/version.h"
+#include "listing/listing_orders.h"
 
 #include <getopt.h>
 
@@ -77,6 +78,15 @@ Options parseCommandLine(int argc, char** argv) {
     return options;
 }
 
+std::string orderNames() {
+    std::string names;
+    for (const ListingOrderRow& row : kListingOrders) {
+        names += names.empty() ? "" : &row == &kListingOrders.back() ? " ou " : ", ";
+        names += row.commandName;
+    }
+    return names;
+}
+
 std::string helpText() {
     std::string diplomas = "\nDiplômes (DIPLOME ; **** : tous) :\n";
     for (const Diploma& diploma : kDiplomaCatalogue) {
@@ -91,7 +101,8 @@ Donne les listes, la recherche et la révision de la base d'Orvel_Reference, pou
 Commandes :
   list ORDRE DIPLOME DEPARTEMENT
                       liste les références du diplôme (**** : tous) et du département
-                      (00 : tous), par commune, reference, canton ou postal
+                      (00 : tous), dans l'ORDRE : )" +
+           orderNames() + R"(
   search CRITERE TEXTE
                       cherche TEXTE dans le champ du critère : 1 commune, 2 code postal,
                       3 type et nom de l'activité, 4 numéro de référence, 5 canton

@@ -24,6 +24,9 @@ struct Options {
 // Options may stand before, between or after the command words; "--" ends them.
 Options parseCommandLine(int argc, char** argv);
 
+// The listing orders' command names, as a French enumeration ("a, b ou c").
+std::string orderNames();
+
 // The text of --help and of --version, in UTF-8.
 std::string helpText();
 std::string versionText();
