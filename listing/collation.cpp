@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace orvel {
@@ -74,8 +76,7 @@ public:
         std::uint8_t accent;
     };
 
-    explicit Weights(std::string_view text)
-        : begin_(text.data()), next_(text.data()), end_(text.data() + text.size()) {}
+    explicit Weights(std::string_view text) : next_(text.data()), end_(text.data() + text.size()) {}
 
     Weight next() {
         if (pending_ != 0) {
@@ -91,31 +92,40 @@ public:
         return Weight{kTables.primary[byte], kTables.accent[byte]};
     }
 
-    // How many bytes lie behind the weights given so far, or 0 when the last of them was the
-    // first letter of a ligature, whose second letter is still to come.
-    [[nodiscard]] std::size_t consumed() const {
-        return pending_ != 0 ? 0 : static_cast<std::size_t>(next_ - begin_);
-    }
-
 private:
-    const char* begin_;
     const char* next_;
     const char* end_;
     std::uint8_t pending_ = 0;
 };
 
-// Identical bytes weigh the same at both levels, so a common beginning is passed over as bytes.
+// Identical bytes weigh the same at both levels, so a common beginning is passed over as bytes,
+// eight at a time.
 std::size_t sameBeginning(std::string_view a, std::string_view b) {
     const std::size_t length = std::min(a.size(), b.size());
-    const auto differ =
-        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(length), b.begin());
-    return static_cast<std::size_t>(differ.first - a.begin());
+    std::size_t same = 0;
+    while (length - same >= sizeof(std::uint64_t)) {
+        std::uint64_t left = 0;
+        std::uint64_t right = 0;
+        std::memcpy(&left, a.data() + same, sizeof left);
+        std::memcpy(&right, b.data() + same, sizeof right);
+        if (left != right) {
+            // The first differing byte in memory order.
+            const std::uint64_t differ = left ^ right;
+            const int bits = std::endian::native == std::endian::little ? std::countr_zero(differ)
+                                                                        : std::countl_zero(differ);
+            return same + static_cast<std::size_t>(bits) / 8;
+        }
+        same += sizeof(std::uint64_t);
+    }
+    while (same < length && a[same] == b[same]) {
+        ++same;
+    }
+    return same;
 }
 
 int comparePrimary(std::string_view a, std::string_view b) {
-    const std::size_t same = sameBeginning(a, b);
-    Weights left(a.substr(same));
-    Weights right(b.substr(same));
+    Weights left(a);
+    Weights right(b);
     while (true) {
         const std::uint8_t l = left.next().primary;
         const std::uint8_t r = right.next().primary;
@@ -130,9 +140,8 @@ int comparePrimary(std::string_view a, std::string_view b) {
 
 // Only called on lines of equal first-level weights, so both walks end together.
 int compareAccents(std::string_view a, std::string_view b) {
-    const std::size_t same = sameBeginning(a, b);
-    Weights left(a.substr(same));
-    Weights right(b.substr(same));
+    Weights left(a);
+    Weights right(b);
     while (true) {
         const Weights::Weight l = left.next();
         const Weights::Weight r = right.next();
@@ -148,53 +157,73 @@ int compareAccents(std::string_view a, std::string_view b) {
 } // namespace
 
 int collate(std::string_view a, std::string_view b) {
+    const std::size_t same = sameBeginning(a, b);
+    if (same == a.size() && same == b.size()) {
+        return 0;
+    }
+    a.remove_prefix(same);
+    b.remove_prefix(same);
     const int primary = comparePrimary(a, b);
     return primary != 0 ? primary : compareAccents(a, b);
 }
 
 std::vector<std::size_t> sortOrder(const LineList& lines) {
-    // The first 24 first-level weights of each line, packed into three integers, place most
-    // lines by integer comparisons alone; lines that share them are compared from where the
-    // packed weights end.
+    // The first-level weights of the beginning of each line, packed into integers with the first
+    // weight highest, place most lines by integer comparisons alone. They cover the sort field
+    // and the fields after it, which in the canton order begins with 32 characters shared by
+    // every record of a canton.
+    constexpr std::size_t kWords = 6;
+    constexpr std::size_t kPacked = kWords * sizeof(std::uint64_t);
     struct Entry {
-        std::uint64_t packed[3];
+        std::array<std::uint64_t, kWords> packed;
         std::size_t index;
-        std::uint8_t resumeAt; // bytes behind the packed weights: at most one per weight
     };
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        Weights weights(lines[i]);
+        const std::string_view line = lines[i];
+        std::array<std::uint8_t, kPacked + 1> weights{};
+        std::size_t count = 0;
+        for (std::size_t b = 0; b < line.size() && count < kPacked; ++b) {
+            const auto byte = static_cast<unsigned char>(line[b]);
+            weights[count++] = kTables.primary[byte];
+            weights[count] = kTables.expansion[byte]; // overwritten next when 0
+            count += weights[count] != 0 ? 1 : 0;
+        }
         Entry& entry = entries[i];
         entry.index = i;
-        for (std::uint64_t& word : entry.packed) {
-            word = 0;
-            for (int k = 0; k < 8; ++k) {
-                word = (word << 8U) | weights.next().primary;
+        for (std::size_t w = 0; w < kWords; ++w) {
+            std::uint64_t word = 0;
+            for (std::size_t k = 0; k < sizeof word; ++k) {
+                word = (word << 8U) | weights[w * sizeof word + k];
             }
+            entry.packed[w] = word;
         }
-        entry.resumeAt = static_cast<std::uint8_t>(weights.consumed());
     }
-    std::sort(entries.begin(), entries.end(), [&lines](const Entry& a, const Entry& b) {
-        for (std::size_t w = 0; w < 3; ++w) {
+    // First by the packed weights alone, without reading a line: lines that share them stay in
+    // file order. Then each run of shared weights by the whole lines, keeping that order for
+    // equal lines; a line repeated many times costs one comparison per repetition.
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        for (std::size_t w = 0; w < kWords; ++w) {
             if (a.packed[w] != b.packed[w]) {
                 return a.packed[w] < b.packed[w];
             }
         }
-        const std::string_view left = lines[a.index];
-        const std::string_view right = lines[b.index];
-        // Identical lines are common (the same record listed again): file order, at once.
-        if (left == right) {
-            return a.index < b.index;
-        }
-        // A ligature cut in two by the packed weights leaves no place to resume at.
-        const bool resumable = a.resumeAt != 0 && b.resumeAt != 0;
-        int order = resumable ? comparePrimary(left.substr(a.resumeAt), right.substr(b.resumeAt))
-                              : comparePrimary(left, right);
-        if (order == 0) {
-            order = compareAccents(left, right);
-        }
-        return order != 0 ? order < 0 : a.index < b.index;
+        return a.index < b.index;
     });
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto runEnd = std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
+            return entry.packed != run->packed;
+        });
+        const auto byLines = [&lines](const Entry& a, const Entry& b) {
+            return collate(lines[a.index], lines[b.index]) < 0;
+        };
+        // Copies of one line make a run already in order: checking costs one comparison per
+        // copy, sorting several.
+        if (!std::is_sorted(run, runEnd, byLines)) {
+            std::stable_sort(run, runEnd, byLines);
+        }
+        run = runEnd;
+    }
     std::vector<std::size_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
                    [](const Entry& entry) { return entry.index; });

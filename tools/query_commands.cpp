@@ -99,6 +99,7 @@ void writeListing(const Options& options, const Listing& listing) {
     }
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         if (!options.csv) {
+            listing.lines.prefetchAfter(i);
             out.appendLine({listing.lines[i]});
         } else if (!listing.records[i].empty()) {
             // The header line has no record behind it: the caption counts it, CSV does not.
