@@ -80,8 +80,7 @@ namespace {
 QStringList shown(QWidget& window, const char* list, std::initializer_list<const char*> names) {
     QStringList texts = linesShown(*control<QAbstractItemView>(window, list));
     for (const char* name : names) {
-        const QWidget* widget = control<QWidget>(window, name);
-        texts << widget->property("text").toString() + widget->property("title").toString();
+        texts << orvel::testing::textShown(*control<QWidget>(window, name));
     }
     return texts;
 }
