@@ -126,6 +126,11 @@ std::optional<QString> Main::fillList(ListingOrder order) {
         return fromUtf8(failureMessage(read.failure()));
     }
     Listing& listing = read.value();
+    // No record can hold a character that the file's encoding cannot.
+    if (!fitsCp1252(diploma) || !fitsCp1252(Dpart->text())) {
+        listing.lines = LineList();
+        listing.listedCount = 0;
+    }
     Imprimer->setEnabled(true);
     const ListingCaptions captions = rowOf(order).captions;
     Label2->setText(fromUtf8(captions.heading));

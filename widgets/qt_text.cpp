@@ -17,4 +17,8 @@ std::string toCp1252(const QString& text) {
     return utf8ToCp1252(text.toStdString());
 }
 
+bool fitsCp1252(const QString& text) {
+    return fromCp1252(toCp1252(text)) == text;
+}
+
 } // namespace orvel

@@ -9,6 +9,10 @@ namespace orvel {
 QString fromCp1252(std::string_view bytes);
 std::string toCp1252(const QString& text);
 
+// Whether the file's encoding holds every character of the text: one it cannot hold becomes '?'
+// in toCp1252, which would then match the records holding a real '?'.
+bool fitsCp1252(const QString& text);
+
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

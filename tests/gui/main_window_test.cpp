@@ -182,6 +182,21 @@ private slots:
         QCOMPARE(catcher_->texts(), QStringList{"Aucune références DFCF trouvées"});
     }
 
+    // A character the file cannot hold lists nothing, not the records holding a '?'.
+    void textTheFileCannotHoldListsNothing() {
+        std::vector<std::string> file = kLines;
+        file.push_back(recordLine({.diploma = "?", .postalCode = "?9000"}));
+        program_->writeLines(file);
+        for (const auto& [diploma, department] : {std::pair{"Ω", "00"}, std::pair{"****", "Ω9"}}) {
+            find<QComboBox>("Type_Activite")->setEditText(QString::fromUtf8(diploma));
+            find<QLineEdit>("Dpart")->setText(QString::fromUtf8(department));
+            find<QPushButton>("Aff_Commune")->click();
+            QCOMPARE(text("Frame2"),
+                     QStringLiteral("0 Rérérences %1 sur 7").arg(QString::fromUtf8(diploma)));
+            QCOMPARE(lines(), QStringList());
+        }
+    }
+
     void typedDiplomaChangesNoBannerButFiltersTheListing() {
         auto* combo = find<QComboBox>("Type_Activite");
         combo->setFocus();
