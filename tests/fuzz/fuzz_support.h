@@ -18,55 +18,36 @@ inline void require(bool holds, const char* property) {
     }
 }
 
-// The engine reads files, so each input becomes the content of one file of this process. The
-// file lives in memory: writing it for every input must not wait for a disk.
-class InputFile {
-public:
-    InputFile() : descriptor_(::memfd_create("Liste_References.prn", 0)) {
-        require(descriptor_ != -1, "an in-memory file can be made");
-        path_ = "/proc/self/fd/" + std::to_string(descriptor_);
-    }
-    ~InputFile() { ::close(descriptor_); }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    const std::filesystem::path& write(std::string_view bytes) {
-        require(::ftruncate(descriptor_, 0) == 0, "the input file can be emptied");
-        require(::pwrite(descriptor_, bytes.data(), bytes.size(), 0) ==
+// The engine reads files, so each input becomes the content of the one reference file of this
+// process. The file lives in memory: writing it for every input must not wait for a disk.
+inline const std::filesystem::path& asReferenceFile(std::string_view bytes) {
+    static const int descriptor = ::memfd_create("Liste_References.prn", 0);
+    static const std::filesystem::path path = "/proc/self/fd/" + std::to_string(descriptor);
+    require(descriptor != -1 && ::ftruncate(descriptor, 0) == 0 &&
+                ::pwrite(descriptor, bytes.data(), bytes.size(), 0) ==
                     static_cast<ssize_t>(bytes.size()),
-                "the input file is written whole");
-        return path_;
-    }
-
-private:
-    int descriptor_;
-    std::filesystem::path path_;
-};
-
-inline InputFile& inputFile() {
-    static InputFile file;
-    return file;
+            "the input is written whole as the reference file");
+    return path;
 }
 
 // Well-formed UTF-8: what every text shown to the user must be.
 inline bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
+    for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80             ? 1
-                                   : (lead & 0xE0) == 0xC0 ? 2
-                                   : (lead & 0xF0) == 0xE0 ? 3
-                                   : (lead & 0xF8) == 0xF0 ? 4
-                                                           : 0;
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC0 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF8 ? 4
+                                                 : 0;
         if (length == 0 || i + length > text.size()) {
             return false;
         }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+        for (const std::size_t end = i + length; ++i < end;) {
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
                 return false;
             }
         }
-        i += length;
     }
     return true;
 }

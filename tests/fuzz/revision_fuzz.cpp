@@ -5,21 +5,16 @@
 #include "data/revision.h"
 #include "tests/fuzz/fuzz_support.h"
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using orvel::fuzz::require;
-    const std::filesystem::path& file =
-        orvel::fuzz::inputFile().write(std::string_view(reinterpret_cast<const char*>(data), size));
-
+    const auto& file = orvel::fuzz::asReferenceFile({reinterpret_cast<const char*>(data), size});
     orvel::DatabaseRevision revision;
     const auto first = revision.check(file);
-    require(first.ok(), "a readable file gives a revision message");
-    require(first.value().starts_with("Base de donnée "), "the message names the database");
-    require(orvel::fuzz::isValidUtf8(first.value()), "the message is UTF-8");
+    require(first.ok() && first.value().starts_with("Base de donnée ") &&
+                orvel::fuzz::isValidUtf8(first.value()),
+            "a readable file gives a UTF-8 message naming the database");
     require(revision.revisionBase().size() <= 24, "the revision is columns 7 to 30 at most");
 
     // The check reads only the start of the file; the reader of whole lines must agree with it.
@@ -28,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reader.next(firstLine);
     require(orvel::revisionText(firstLine) == revision.revisionBase(),
             "the revision is the first line's");
-
     const auto second = revision.check(file);
     require(second.ok() && second.value() == first.value(), "a second check gives the same");
     return 0;

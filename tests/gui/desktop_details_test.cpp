@@ -86,8 +86,7 @@ private slots:
         for (const bool byClick : {false, true}) {
             const MessageCatcher catcher; // the listing finds no file here
             Main main(program());
-            main.show();
-            QVERIFY(QTest::qWaitForWindowActive(&main));
+            QVERIFY(showActive(main));
             auto* combo = control<QComboBox>(main, "Type_Activite");
             const QString fullName = control<QLabel>(main, "Label5")->text();
             combo->setFocus();
@@ -111,8 +110,7 @@ private slots:
     void optionGroupIsOneStopOnTheSelectedOption() {
         for (const bool byArrows : {false, true}) {
             Rechercher search(program());
-            search.show();
-            QVERIFY(QTest::qWaitForWindowActive(&search));
+            QVERIFY(showActive(search));
             auto* selected = control<QRadioButton>(search, byArrows ? "Option1_3" : "Option1_2");
             if (byArrows) { // from the first option, two down
                 control<QRadioButton>(search, "Option1_1")->setFocus();
