@@ -80,9 +80,10 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
                                         const SearchRecordSink& onMatch, Matching matching) {
     const bool loose = matching == Matching::Loose;
     const std::string wanted = loose ? looseText(text) : upperCased(text);
-    // Blanks upper-case to nothing else, so a text with no blank at either end occurs in a
-    // value exactly when it occurs in the value stripped: only other texts need the stripping.
-    const bool stripping = loose || wanted.empty() || wanted.front() == ' ' || wanted.back() == ' ';
+    // Blanks fold into nothing else, and nothing folds into a blank, so a text with no blank at
+    // either end occurs in a value exactly when it occurs in the value stripped: only other
+    // texts need the stripping.
+    const bool stripping = wanted.empty() || wanted.front() == ' ' || wanted.back() == ' ';
     std::string scratch;
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
