@@ -11,26 +11,31 @@
 namespace orvel {
 namespace {
 
-// The record's value for the criterion, stripped but not upper-cased. The activity joins two
-// fields, so its value is written into the scratch string; the others are views into the record.
-std::string_view strippedValue(SearchCriterion criterion, std::string_view record,
-                               std::string& scratch) {
+// The record's value for the criterion, not upper-cased, its field stripped when asked. The
+// activity joins two fields, always stripped, so its value is written into the scratch string;
+// the others are views into the record.
+std::string_view fieldValue(SearchCriterion criterion, std::string_view record, bool stripped,
+                            std::string& scratch) {
+    const auto field = [&](Field which) {
+        const std::string_view value = fieldOf(record, which);
+        return stripped ? trimBlanks(value) : value;
+    };
     switch (criterion) {
     case SearchCriterion::Commune:
-        return trimBlanks(fieldOf(record, fields::kCommune));
+        return field(fields::kCommune);
     case SearchCriterion::PostalCode:
-        return trimBlanks(fieldOf(record, fields::kPostalCode));
+        return field(fields::kPostalCode);
     case SearchCriterion::Activity:
         scratch.assign(trimBlanks(fieldOf(record, fields::kActivityType)));
         scratch += ' ';
         scratch += trimBlanks(fieldOf(record, fields::kActivityName));
         return scratch;
     case SearchCriterion::Reference:
-        return trimBlanks(fieldOf(record, fields::kReference));
+        return field(fields::kReference);
     case SearchCriterion::Canton:
         break;
     }
-    return trimBlanks(fieldOf(record, fields::kCanton));
+    return field(fields::kCanton);
 }
 
 std::string upperCased(std::string_view text) {
@@ -75,6 +80,10 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
                                         const SearchRecordSink& onMatch, Matching matching) {
     const bool loose = matching == Matching::Loose;
     const std::string wanted = loose ? looseText(text) : upperCased(text);
+    // Blanks fold into nothing else, and nothing folds into a blank, so a text with no blank at
+    // either end occurs in a value exactly when it occurs in the value stripped: only other
+    // texts need the stripping.
+    const bool stripping = wanted.empty() || wanted.front() == ' ' || wanted.back() == ' ';
     std::string scratch;
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
@@ -82,9 +91,9 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
         if (record.empty()) {
             return;
         }
-        const std::string_view value = strippedValue(criterion, record, scratch);
+        const std::string_view value = fieldValue(criterion, record, stripping, scratch);
         // A blank value matches nothing, not even an empty text.
-        if (trimBlanks(value).empty()) {
+        if (stripping && trimBlanks(value).empty()) {
             return;
         }
         if (loose ? looseText(value).find(wanted) != std::string::npos : occursIn(value, wanted)) {
