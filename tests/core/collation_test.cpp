@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -75,9 +76,7 @@ TEST(Collation, SortAgreesWithTheComparison) {
         lines.append(text);
     }
     std::vector<std::size_t> expected(texts.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        expected[i] = i;
-    }
+    std::iota(expected.begin(), expected.end(), std::size_t{0});
     std::stable_sort(expected.begin(), expected.end(), [&texts](std::size_t a, std::size_t b) {
         return collate(texts[a], texts[b]) < 0;
     });

@@ -15,7 +15,6 @@
 #include <pwd.h>
 #include <random>
 #include <set>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -177,36 +176,6 @@ TEST(ReadOnly, NoReadChangesTheFileOrKeepsItOpen) {
         EXPECT_FALSE(read(file));
         EXPECT_EQ(state(), before);
     }
-}
-
-// 128 MB of records that the listing leaves out, the last quarter one line with
-// no terminator: the memory used follows the output (nothing here), not the
-// file nor its longest line.
-TEST(ReadOnly, MemoryFollowsTheOutputNotTheFile) {
-    constexpr std::size_t kFileSize = std::size_t{128} << 20;
-    TemporaryProgramDirectory directory;
-    std::string block;
-    while (block.size() < (std::size_t{1} << 20)) {
-        block += testing::recordLine({.diploma = "DMF"}).substr(0, 137) + "\r\n"; // odd length
-    }
-    std::ofstream out(directory.referenceFile(), std::ios::binary);
-    for (std::size_t written = 0; written < kFileSize; written += block.size()) {
-        out << (written < kFileSize / 4 * 3 ? block : std::string(block.size(), 'X'));
-    }
-    ASSERT_TRUE(out.flush()) << "no room for the large file";
-    const auto peakKilobytes = [] {
-        rusage usage{};
-        ::getrusage(RUSAGE_SELF, &usage);
-        return static_cast<std::size_t>(usage.ru_maxrss);
-    };
-    const std::size_t before = peakKilobytes();
-    const auto listing =
-        buildListing(ListingOrder::Commune, directory.referenceFile(), "DFCF", "00");
-    EXPECT_EQ(listing.value().listedCount, 0U);
-    EXPECT_GT(listing.value().readCount, 700000U);
-    EXPECT_TRUE(
-        Cherche_Ref(SearchCriterion::Commune, "Q", directory.referenceFile()).value().empty());
-    EXPECT_LT(peakKilobytes() - before, kFileSize / 8 / 1024);
 }
 
 } // namespace

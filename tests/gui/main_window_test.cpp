@@ -283,6 +283,8 @@ private slots:
         QCOMPARE(dialogs.seen(), 1);
         QCOMPARE(catcher_->texts().size(), 1);
         QVERIFY(catcher_->texts().front().startsWith(QStringLiteral("Aucune imprimante")));
+        QVERIFY(
+            catcher_->texts().front().contains(QStringLiteral("Imprimer dans un fichier (PDF)")));
     }
 
     // The help opens in a window of its own, which a second call brings back, and says there

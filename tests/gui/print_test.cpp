@@ -82,21 +82,6 @@ private slots:
         QVERIFY(printFont(8).fixedPitch()); // where Courier New is missing
     }
 
-    void cancelledWithNoPrinterTellsHowToGetAPdf() {
-        if (!QPrinterInfo::availablePrinters().isEmpty()) {
-            QSKIP("a printer is installed: a cancelled dialog would print on it");
-        }
-        testing::MessageCatcher messages;
-        const auto dialog = answer({});
-        printDisplayedPage(nullptr, ListingMode::Commune, QStringLiteral("DFCF"), numberedLines(1));
-        QCOMPARE(dialog.seen(), 1);
-        QCOMPARE(messages.texts().size(), 1);
-        QVERIFY(messages.texts().front().startsWith(
-            QStringLiteral("Aucune imprimante n'est disponible")));
-        QVERIFY(
-            messages.texts().front().contains(QStringLiteral("Imprimer dans un fichier (PDF)")));
-    }
-
     void noListingShowsNeitherDialogNorMessage() {
         testing::MessageCatcher messages;
         const auto dialog = answer({});
