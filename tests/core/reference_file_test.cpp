@@ -144,17 +144,6 @@ TEST(ReadFailure, FileWithoutReadRightsIsUnreadable) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST(ReadFailure, MessageNamesTheFileAndItsDirectory) {
-    const std::filesystem::path file = "/opt/orvel/Liste_References.prn";
-    EXPECT_EQ(failureMessage({ReadFailure::Kind::Missing, file}),
-              "Le fichier des références Liste_References.prn est introuvable dans le "
-              "répertoire /opt/orvel.");
-    EXPECT_EQ(failureMessage({ReadFailure::Kind::Unreadable, file}),
-              "Le fichier des références Liste_References.prn du répertoire "
-              "/opt/orvel ne peut "
-              "pas être lu.");
-}
-
 // No read changes the file, its time or its directory, or keeps it open.
 TEST(ReadOnly, NoReadChangesTheFileOrKeepsItOpen) {
     TemporaryProgramDirectory directory;

@@ -50,10 +50,7 @@ class MainWindowTest : public QObject {
     template <class Control = QWidget> Control* find(const char* name) const {
         return control<Control>(*window_, name);
     }
-    QString text(const char* name) const {
-        auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name));
-        return label != nullptr ? label->text() : find<QGroupBox>(name)->title();
-    }
+    QString text(const char* name) const { return testing::textShown(*find(name)); }
     QStringList lines() const { return testing::linesShown(*find<QAbstractItemView>("List1")); }
     void listAll(const char* button) {
         find<QLineEdit>("Dpart")->setText(QStringLiteral("00"));
