@@ -111,8 +111,6 @@ private slots:
         QCOMPARE(window_->windowTitle(), fromUtf8(mainWindowTitle(kVersionLogiciel)));
         QCOMPARE(shown(), QStringList({"", "affiché par ...", "", "0"}));
         QCOMPARE(QApplication::focusWidget(), find("Aff_Commune"));
-        QCOMPARE(QSettings("Reference", "Reference").value("Setup /Chemin Repertoire").toString(),
-                 QString::fromStdString(program_->directory().string()));
         // The banner in bold, the call signs and the buttons not; the list in a plain fixed pitch.
         for (const char* name : {"Label1", "Nom_Ref", "Label6", "Label5", "Label4", "Label3"}) {
             QVERIFY2(find(name)->font().bold(), name);
