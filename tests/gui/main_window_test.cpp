@@ -101,11 +101,7 @@ private slots:
     }
 
     void loadsWithTheFirstDiplomaAndNothingListed() {
-        auto* combo = find<QComboBox>("Type_Activite");
-        QCOMPARE(combo->count(), int(kDiplomaCatalogue.size()));
-        for (int i = 0; i < combo->count(); ++i) {
-            QCOMPARE(combo->itemText(i), fromUtf8(kDiplomaCatalogue[i].code));
-        }
+        QCOMPARE(find<QComboBox>("Type_Activite")->count(), int(kDiplomaCatalogue.size()));
         QCOMPARE(text("Nom_Ref"), fromUtf8(kDiplomaCatalogue[0].code));
         QCOMPARE(text("Label5"), fromUtf8(kDiplomaCatalogue[0].fullName));
         QCOMPARE(window_->windowTitle(), fromUtf8(mainWindowTitle(kVersionLogiciel)));
