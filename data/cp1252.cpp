@@ -16,17 +16,23 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-void appendUtf8(std::string& out, char32_t c) {
+char* writeUtf8(char* out, char32_t c) {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    char encoded[kMostUtf8PerByte];
+    out.append(encoded, writeUtf8(encoded, c));
 }
 
 char unicodeToCp1252(char32_t c) {
@@ -109,33 +115,37 @@ char32_t cp1252ToUnicode(unsigned char byte) {
     return byte;
 }
 
-void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
-    // Names are mostly ASCII: copy runs of it at once, eight bytes tested at a time.
+char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
+    // Names are mostly ASCII: eight bytes are copied at a time while none of them is beyond it.
+    // Eight bytes are stored before they are tested, which the room for the rest always allows.
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     const char* next = bytes.data();
     const char* const end = next + bytes.size();
-    while (next != end) {
-        const char* run = next;
+    while (end - next >= 8) {
         std::uint64_t word = 0;
-        while (end - run >= 8 && (std::memcpy(&word, run, 8), (word & kHighBits) == 0)) {
-            run += 8;
+        std::memcpy(&word, next, 8);
+        std::memcpy(out, &word, 8);
+        const std::uint64_t high = word & kHighBits;
+        if (high == 0) {
+            next += 8;
+            out += 8;
+            continue;
         }
-        while (run != end && static_cast<unsigned char>(*run) < 0x80) {
-            ++run;
-        }
-        out.append(next, run);
-        if (run == end) {
-            return;
-        }
-        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*run)));
-        next = run + 1;
+        // Up to the first byte beyond ASCII (the word is read in memory order, little-endian).
+        const auto ascii = static_cast<std::size_t>(__builtin_ctzll(high)) / 8;
+        next += ascii;
+        out = writeUtf8(out + ascii, cp1252ToUnicode(static_cast<unsigned char>(*next)));
+        ++next;
     }
+    for (; next != end; ++next) {
+        out = writeUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*next)));
+    }
+    return out;
 }
 
 std::string cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    appendCp1252AsUtf8(out, bytes);
+    std::string out(kMostUtf8PerByte * bytes.size(), '\0');
+    out.resize(static_cast<std::size_t>(writeCp1252AsUtf8(out.data(), bytes) - out.data()));
     return out;
 }
 

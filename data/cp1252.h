@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,13 @@ namespace orvel {
 char32_t cp1252ToUnicode(unsigned char byte);
 
 std::string cp1252ToUtf8(std::string_view bytes);
-void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
+
+// The most bytes of UTF-8 that one byte becomes.
+inline constexpr std::size_t kMostUtf8PerByte = 3;
+
+// Writes the bytes as UTF-8 from out on, which has room for kMostUtf8PerByte bytes per byte, and
+// returns the end of what it wrote: for a caller that fills a buffer of its own.
+char* writeCp1252AsUtf8(char* out, std::string_view bytes);
 
 // Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
 std::string utf8ToCp1252(std::string_view utf8);

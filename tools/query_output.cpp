@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "tools/query_failure.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,7 +11,7 @@
 namespace orvel::query {
 namespace {
 
-constexpr std::size_t kFlushSize = std::size_t{256} * 1024;
+constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
 [[noreturn]] void fail(int error) {
     throw Failure(std::string("écriture impossible sur la sortie standard : ") +
@@ -25,32 +26,44 @@ Output::Output() {
 }
 
 void Output::append(std::string_view utf8) {
-    buffer_ += utf8;
-    flushWhenFull();
+    if (!utf8.empty()) {
+        std::memcpy(room(utf8.size()), utf8.data(), utf8.size());
+        used_ += utf8.size();
+    }
 }
 
 void Output::appendLine(std::initializer_list<std::string_view> cp1252Parts) {
+    std::size_t most = 1;
     for (const std::string_view part : cp1252Parts) {
-        appendCp1252AsUtf8(buffer_, part);
+        most += kMostUtf8PerByte * part.size();
     }
-    buffer_ += '\n';
-    flushWhenFull();
+    char* next = room(most);
+    for (const std::string_view part : cp1252Parts) {
+        next = writeCp1252AsUtf8(next, part);
+    }
+    *next++ = '\n';
+    used_ = static_cast<std::size_t>(next - buffer_.get());
 }
 
-void Output::flushWhenFull() {
-    if (buffer_.size() >= kFlushSize) {
+char* Output::room(std::size_t count) {
+    if (size_ - used_ < count) {
         flush();
+        if (size_ < count) {
+            size_ = std::max(kBufferSize, count);
+            buffer_ = std::make_unique_for_overwrite<char[]>(size_);
+        }
     }
+    return buffer_.get() + used_;
 }
 
 void Output::flush() {
     errno = 0;
-    const std::size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-    if (written != buffer_.size()) {
+    const std::size_t written = std::fwrite(buffer_.get(), 1, used_, stdout);
+    if (written != used_) {
         fail(errno != 0 ? errno : EIO);
     }
     wroteAny_ = wroteAny_ || written != 0;
-    buffer_.clear();
+    used_ = 0;
 }
 
 void Output::finish() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,10 +26,13 @@ public:
     void finish();
 
 private:
-    void flushWhenFull();
+    // Where the next count bytes go: the buffer is written out first when they do not fit.
+    char* room(std::size_t count);
     void flush();
 
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
     bool wroteAny_ = false;
 };
 
