@@ -6,6 +6,7 @@
 #include "search/loose_text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace orvel {
@@ -46,25 +47,64 @@ std::string upperCased(std::string_view text) {
     return upper;
 }
 
-// Whether the upper-cased text occurs in the value once the value is upper-cased too: the
+// The text to find, upper-cased (or folded, for the loose search), and the other byte that
+// upper-cases to its first one (é for É), or that byte itself when there is none.
+struct WantedText {
+    std::string folded;
+    char firstSmall = 0;
+};
+
+WantedText wantedText(std::string_view text) {
+    WantedText wanted{upperCased(text)};
+    if (!wanted.folded.empty()) {
+        const auto capital = static_cast<unsigned char>(wanted.folded.front());
+        wanted.firstSmall = static_cast<char>(capital);
+        for (int byte = 0; byte < 256; ++byte) {
+            if (byte != capital && cp1252ToUpper(static_cast<unsigned char>(byte)) == capital) {
+                wanted.firstSmall = static_cast<char>(byte);
+            }
+        }
+    }
+    return wanted;
+}
+
+// The first place from begin on, before end, that holds one of the two bytes, or end.
+const char* findEither(const char* begin, const char* end, char one, char other) {
+    const void* found = std::memchr(begin, one, static_cast<std::size_t>(end - begin));
+    const char* first = found != nullptr ? static_cast<const char*>(found) : end;
+    if (other != one) {
+        found = std::memchr(begin, other, static_cast<std::size_t>(first - begin));
+        first = found != nullptr ? static_cast<const char*>(found) : first;
+    }
+    return first;
+}
+
+// Whether the upper-cased text occurs in the value once the value is upper-cased too: the places
+// where its first letter stands are found with memchr, and only there is the rest compared; the
 // values are short, so they are compared where they stand rather than copied first.
-bool occursIn(std::string_view value, std::string_view upperText) {
-    if (upperText.size() > value.size()) {
+bool occursIn(std::string_view value, const WantedText& wanted) {
+    const std::string_view text = wanted.folded;
+    if (text.empty()) {
+        return true;
+    }
+    if (text.size() > value.size()) {
         return false;
     }
-    const std::size_t last = value.size() - upperText.size();
-    for (std::size_t start = 0; start <= last; ++start) {
-        std::size_t matched = 0;
-        while (matched < upperText.size() &&
-               cp1252ToUpper(static_cast<unsigned char>(value[start + matched])) ==
-                   static_cast<unsigned char>(upperText[matched])) {
+    const char* const startsEnd = value.data() + (value.size() - text.size() + 1);
+    for (const char* start = value.data();; ++start) {
+        start = findEither(start, startsEnd, text.front(), wanted.firstSmall);
+        if (start == startsEnd) {
+            return false;
+        }
+        std::size_t matched = 1;
+        while (matched < text.size() && cp1252ToUpper(static_cast<unsigned char>(start[matched])) ==
+                                            static_cast<unsigned char>(text[matched])) {
             ++matched;
         }
-        if (matched == upperText.size()) {
+        if (matched == text.size()) {
             return true;
         }
     }
-    return false;
 }
 
 } // namespace
@@ -79,11 +119,12 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
                                         const std::filesystem::path& referenceFile,
                                         const SearchRecordSink& onMatch, Matching matching) {
     const bool loose = matching == Matching::Loose;
-    const std::string wanted = loose ? looseText(text) : upperCased(text);
+    const WantedText wanted = loose ? WantedText{looseText(text)} : wantedText(text);
     // Blanks fold into nothing else, and nothing folds into a blank, so a text with no blank at
     // either end occurs in a value exactly when it occurs in the value stripped: only other
     // texts need the stripping.
-    const bool stripping = wanted.empty() || wanted.front() == ' ' || wanted.back() == ' ';
+    const std::string& folded = wanted.folded;
+    const bool stripping = folded.empty() || folded.front() == ' ' || folded.back() == ' ';
     std::string scratch;
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
@@ -96,7 +137,7 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
         if (stripping && trimBlanks(value).empty()) {
             return;
         }
-        if (loose ? looseText(value).find(wanted) != std::string::npos : occursIn(value, wanted)) {
+        if (loose ? looseText(value).find(folded) != std::string::npos : occursIn(value, wanted)) {
             onMatch({record, isHeaderLine});
         }
     });
