@@ -3,7 +3,7 @@
 
 #include "data/read_failure.h"
 #include "data/revision.h"
-#include "tests/support/reference_file_builder.h"
+#include "tests/support/query_runner.h"
 
 #include <atomic>
 #include <chrono>
@@ -21,7 +21,7 @@
 namespace orvel {
 namespace {
 
-using testing::TemporaryProgramDirectory;
+using namespace testing;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -30,32 +30,6 @@ constexpr bool kSanitized = __has_feature(address_sanitizer);
 #else
 constexpr bool kSanitized = false;
 #endif
-
-std::string quoted(const std::string& word) {
-    std::string text = "'";
-    for (const char c : word) {
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return text + "'";
-}
-
-// Runs orvel-query in the directory with the arguments, after the shell commands of the prefix
-// (a memory limit, for instance); returns its exit code and standard error.
-std::pair<int, std::string> runQuery(const std::filesystem::path& directory,
-                                     const std::vector<std::string>& args,
-                                     const std::string& prefix = "") {
-    std::string command = "cd " + quoted(directory) + " && " + prefix + " " + ORVEL_QUERY_PATH;
-    for (const std::string& arg : args) {
-        command += " " + quoted(arg);
-    }
-    FILE* run = ::popen(("bash -c " + quoted(command + " 2>&1 >/dev/null")).c_str(), "r");
-    std::string errors;
-    for (int c = 0; (c = std::fgetc(run)) != EOF;) {
-        errors += static_cast<char>(c);
-    }
-    const int status = ::pclose(run);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors};
-}
 
 std::uint64_t bytesReadSoFar() {
     std::ifstream io("/proc/self/io");
@@ -140,10 +114,11 @@ TEST(HostileInput, MemoryLimitIsNeverExceededByTheFileSize) {
         std::vector<std::string> args{"--file", c.program.referenceFile()};
         args.insert(args.end(), c.args.begin(), c.args.end());
         // 128 MiB of address space: the lines of the blank-line listing need more.
-        EXPECT_EQ(runQuery(c.program.directory(), args,
-                           std::string("ulimit -v 131072 && exec timeout ") + c.seconds),
-                  c.run)
-            << c.args[0];
+        const QueryOutcome ran =
+            runQuery({args, Sink::File,
+                      std::string(R"(ulimit -v 131072 && exec timeout )") + c.seconds + R"( "$@")"},
+                     c.program.directory());
+        EXPECT_EQ(std::pair(ran.status, ran.err), c.run) << c.args[0];
     }
 }
 
@@ -166,7 +141,9 @@ TEST(HostileInput, FailureMessagesNameTheAbsoluteDirectory) {
         {latin1, "missing.prn", missingIn("missing.prn", here.string() + "/\uFFFDt\uFFFD")},
     };
     for (const auto& [directory, file, errors] : cases) {
-        EXPECT_EQ(runQuery(directory, {"--file", file, "revision"}), std::pair(2, errors)) << file;
+        const QueryOutcome ran =
+            runQuery({{"--file", file, "revision"}, Sink::File, R"(exec "$@")", directory}, here);
+        EXPECT_EQ(std::pair(ran.status, ran.err), std::pair(2, errors)) << file;
     }
 }
 

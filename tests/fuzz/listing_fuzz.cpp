@@ -1,7 +1,7 @@
 // Any file and any diploma and department texts: the file reads the same in blocks of any size,
 // the four listings never fail on a readable file, count what they read, keep their lines in
-// order and at their length, and a complete record's commune line gives its fields back to the
-// detail window.
+// order and at their length; the detail window cuts any commune line within it, and a complete
+// record's line gives its fields back.
 
 #include "data/catalogue.h"
 #include "data/cp1252.h"
@@ -26,6 +26,18 @@ constexpr std::pair<ListingOrder, std::size_t> kOrders[] = {{ListingOrder::Commu
                                                             {ListingOrder::Reference, 108},
                                                             {ListingOrder::Canton, 118},
                                                             {ListingOrder::PostalCode, 118}};
+
+// Whatever the line's length, every field the detail window shows is a trimmed part of it.
+void checkDetailCut(std::string_view line) {
+    const DetailFields d = cutCommuneLine(line);
+    for (const std::string_view field :
+         {d.commune, d.postalCode, d.diploma, d.reference, d.activityType, d.activityName,
+          d.cantonName, d.cantonNumber, d.observation}) {
+        require(field.empty() || (field.data() >= line.data() && field.end() <= line.end() &&
+                                  field.front() != ' ' && field.back() != ' '),
+                "a detail field is a trimmed part of its line");
+    }
+}
 
 void checkCompleteRecord(std::string_view record) {
     for (const auto& [order, length] : kOrders) {
@@ -95,9 +107,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         chosenDepartment != kEveryDepartment,
                     "**** and 00 list every line");
             for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-                require(listing.lines[i].size() <= length, "no line is longer than its layout");
-                require(i == 0 || collate(listing.lines[i - 1], listing.lines[i]) <= 0,
+                const std::string_view line = listing.lines[i];
+                require(line.size() <= length, "no line is longer than its layout");
+                require(i == 0 || collate(listing.lines[i - 1], line) <= 0,
                         "the lines are in order");
+                if (order == ListingOrder::Commune) {
+                    checkDetailCut(line);
+                }
             }
             const std::string diplomaShown = cp1252ToUtf8(chosenDiploma);
             require(fuzz::isValidUtf8(countCaption(listing, diplomaShown)) &&
