@@ -65,28 +65,6 @@ QStringList faultsOf(const QWidget& window, int& focusable, int& yellow) {
     return faults;
 }
 
-struct WindowCase {
-    const char* name;
-    int focusable; // the controls the keyboard reaches, with the combo box's field and list
-    std::function<std::unique_ptr<QWidget>(const TemporaryProgramDirectory&)> open;
-};
-
-const WindowCase kWindows[] = {
-    {"main", 11, [](auto& program) { return std::make_unique<Main>(program.directory()); }},
-    {"search", 12,
-     [](auto& program) { return std::make_unique<Rechercher>(program.referenceFile()); }},
-    {"detail", 10, [](auto&) { return std::make_unique<Affichage>(""); }},
-    {"welcome", 1, [](auto& program) { return std::make_unique<Acceuil>(program.directory()); }},
-    {"warning", 1, [](auto&) { return std::make_unique<Avertissement>(); }},
-    {"help", 2, // the text and its find box
-     [](auto& program) {
-         // The viewer is a window among the children of the one it was asked from.
-         auto parent = std::make_unique<QWidget>();
-         showHelp(parent.get(), program.directory() / "Orvel_Reference.hlp");
-         return parent;
-     }},
-};
-
 } // namespace
 
 class DesktopDetailsTest : public QObject {
@@ -100,6 +78,11 @@ private slots:
         QVERIFY(settings_.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
         program_.writeLines({headerLine("R\xE9vision pour les essais"), recordLine({})});
+        // A dark colour scheme: pale text on dark ground, dark text on the highlight.
+        QPalette dark(QColor(40, 40, 40));
+        dark.setColor(QPalette::Highlight, QColor(255, 255, 200));
+        dark.setColor(QPalette::HighlightedText, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
     }
 
     // The menu entry names the window class and is the entry the program names as its own; the
@@ -115,28 +98,36 @@ private slots:
         QVERIFY(!QGuiApplication::windowIcon().pixmap(32).isNull());
     }
 
-    // Every control the keyboard reaches says what it holds; under a dark colour scheme (pale
-    // text on dark ground, dark text on the highlight), what is drawn on pale yellow stays
-    // readable.
+    // Every control the keyboard reaches says what it holds; under the dark colour scheme, what is
+    // drawn on pale yellow stays readable.
     void everyControlTheKeyboardReachesHasANameAndReadableColours() {
-        const QPalette original = QApplication::palette();
-        QPalette dark(QColor(40, 40, 40));
-        dark.setColor(QPalette::Highlight, QColor(255, 255, 200));
-        dark.setColor(QPalette::HighlightedText, QColor(40, 40, 40));
-        QApplication::setPalette(dark);
+        const Main main(program_.directory());
+        const Rechercher search(program_.referenceFile());
+        const Affichage detail("");
+        const Acceuil welcome(program_.directory());
+        const Avertissement warning;
+        QWidget help; // the viewer is a window among the children of the one it was asked from
+        showHelp(&help, program_.directory() / "Orvel_Reference.hlp");
         int yellow = 0;
-        for (const WindowCase& window : kWindows) {
+        // The controls the keyboard reaches, with the combo box's field and list, and the help's
+        // text and find box.
+        for (const auto& [window, expected] : {std::pair<const QWidget*, int>{&main, 11},
+                                               {&search, 12},
+                                               {&detail, 10},
+                                               {&welcome, 1},
+                                               {&warning, 1},
+                                               {&help, 2}}) {
             int focusable = 0;
-            const QStringList faults = faultsOf(*window.open(program_), focusable, yellow);
-            QVERIFY2(faults.isEmpty(), qPrintable(window.name + (": " + faults.join(", "))));
-            QVERIFY2(focusable == window.focusable, window.name);
+            const QStringList faults = faultsOf(*window, focusable, yellow);
+            const char* name = window->metaObject()->className();
+            QVERIFY2(faults.isEmpty(), qPrintable(name + (": " + faults.join(", "))));
+            QVERIFY2(focusable == expected, name);
         }
-        QApplication::setPalette(original);
         QVERIFY(yellow > 0);
     }
 
-    // The narrow detail boxes keep their width and show every value of the sample whole, in the
-    // room QLineEdit leaves for text: its contents less the margins and 2 pixels a side.
+    // The narrow detail boxes show every value of the sample whole, in the room QLineEdit leaves
+    // for text: its contents less the margins and 2 pixels a side.
     void detailBoxesShowEveryValueOfTheSampleWhole() {
         const Affichage detail("");
         for (const auto& [name, field] :
@@ -154,7 +145,6 @@ private slots:
                 const QString value = fromCp1252(trimBlanks(fieldOf(line, field)));
                 widest = std::max(widest, box->fontMetrics().horizontalAdvance(value));
             }));
-            QCOMPARE(box->width(), 615 / 15);
             QVERIFY2(widest > 0 && widest <= room, name);
         }
     }

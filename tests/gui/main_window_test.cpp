@@ -35,9 +35,6 @@ const std::vector<std::string> kLines{
     recordLine({.commune = "ANGERS", .postalCode = "49000", .canton = ""}),
     recordLine({.diploma = "?", .postalCode = "?9000"})};
 
-// The list, the heading, the order caption, the count caption and whether Imprimer is enabled.
-const QStringList kNothingShown{"", "affiché par ...", "", "0"};
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -57,6 +54,7 @@ class MainWindowTest : public QObject {
         find<QLineEdit>("Dpart")->setText(QString::fromUtf8(department));
         find<QPushButton>(button)->click();
     }
+    // The list, the heading, the order caption, the count caption and whether Imprimer is enabled.
     QStringList shown() const {
         return lines() << text("Label2") << text("Label6") << text("Frame2")
                        << QString::number(find<QPushButton>("Imprimer")->isEnabled());
@@ -106,6 +104,10 @@ private slots:
                  fromUtf8(kDiplomaCatalogue[0].code) + fromUtf8(kDiplomaCatalogue[0].fullName));
         QCOMPARE(window_->windowTitle(), fromUtf8(mainWindowTitle(kVersionLogiciel)));
         QCOMPARE(QApplication::focusWidget(), find("Aff_Commune"));
+        find("Dpart")->setFocus();
+        QTest::keyClick(find("Dpart"), Qt::Key_Return); // moves on to the commune button
+        QCOMPARE(QApplication::focusWidget(), find("Aff_Commune"));
+        QVERIFY(lines().isEmpty());
         // The banner and the captions in bold, the boxes not; the list in a plain fixed pitch.
         for (const char* name : {"Label1", "Label5", "Label4", "Dpart"}) {
             QVERIFY2(QFontInfo(find(name)->font()).bold() == (name[0] == 'L'), name);
@@ -113,20 +115,8 @@ private slots:
         QVERIFY(find("List1")->font().fixedPitch() && !QFontInfo(find("List1")->font()).bold());
     }
 
-    // Enter in the department box moves to the commune button; Enter on a button presses it.
-    void enterMovesFromTheDepartmentAndPressesButtons() {
-        auto* department = find<QLineEdit>("Dpart");
-        department->setText(QStringLiteral("29"));
-        QTest::keyClick(department, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), find("Aff_Commune"));
-        QVERIFY(lines().isEmpty());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(lines().size(), 1);
-        QTest::keyClick(find("Aff_CP"), Qt::Key_Enter); // the keypad's
-        QCOMPARE(text("Label6"), fromUtf8(rowOf(ListingOrder::PostalCode).captions.orderCaption));
-    }
-
-    // The window shows the engine's listing of its diploma, department and file.
+    // The window shows the engine's listing of its diploma, department and file, the same again
+    // when Enter (the keypad's) presses the button, not twice the lines.
     void listingsShowTheirLinesAndCaptions() {
         for (const ListingOrderRow& row : kListingOrders) {
             const auto listing = buildListing(row.order, program_.referenceFile(), "DFCF", "00");
@@ -137,8 +127,9 @@ private slots:
             QVERIFY(expected.size() >= 3);
             expected << fromUtf8(row.captions.heading) << fromUtf8(row.captions.orderCaption)
                      << fromUtf8(countCaption(listing.value(), "DFCF")) << "1";
-            for (int time = 0; time < 2; ++time) { // again: the same, not twice the lines
-                list(row.buttonName.data());
+            for (int time = 0; time < 2; ++time) {
+                time == 0 ? list(row.buttonName.data())
+                          : QTest::keyClick(find(row.buttonName.data()), Qt::Key_Enter);
                 QCOMPARE(shown(), expected);
             }
             QVERIFY(description().contains(text("Frame2")) &&
@@ -211,7 +202,7 @@ private slots:
     void missingFileIsReportedAndChangesNothing() {
         removeFile();
         list("Aff_Commune");
-        QCOMPARE(shown(), kNothingShown);
+        QCOMPARE(shown(), QStringList({"", "affiché par ...", "", "0"}));
         program_.writeLines(kLines);
         list("Aff_Commune");
         const QStringList before = shown();
@@ -269,7 +260,6 @@ private slots:
         QCOMPARE(dialogs.seen(), 0);
         if (QPrinterInfo::availablePrinters().isEmpty()) { // else a cancelled dialog prints
             find<QPushButton>("Imprimer")->click();
-            QCOMPARE(dialogs.seen(), 1);
             QVERIFY(catcher_->texts.size() == 1 &&
                     catcher_->texts[0].startsWith("Aucune imprimante") &&
                     catcher_->texts[0].contains("Imprimer dans un fichier (PDF)"));
