@@ -11,13 +11,11 @@
 #include "listing/detail_window.h"
 #include "search/search_window.h"
 #include "tests/gui/screen_checks.h"
-#include "tests/support/reference_file_builder.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_style.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -70,14 +68,12 @@ QStringList faultsOf(const QWidget& window, int& focusable, int& yellow) {
 class DesktopDetailsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
-    TemporaryProgramDirectory program_;
+    QTemporaryDir directory_; // the settings, and a program directory without reference file
+    std::filesystem::path program() const { return directory_.path().toStdString(); }
 
 private slots:
     void initTestCase() {
-        QVERIFY(settings_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-        program_.writeLines({headerLine("R\xE9vision pour les essais"), recordLine({})});
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory_.path());
         // A dark colour scheme: pale text on dark ground, dark text on the highlight.
         QPalette dark(QColor(40, 40, 40));
         dark.setColor(QPalette::Highlight, QColor(255, 255, 200));
@@ -101,13 +97,13 @@ private slots:
     // Every control the keyboard reaches says what it holds; under the dark colour scheme, what is
     // drawn on pale yellow stays readable.
     void everyControlTheKeyboardReachesHasANameAndReadableColours() {
-        const Main main(program_.directory());
-        const Rechercher search(program_.referenceFile());
+        const Main main(program());
+        const Rechercher search(program() / "Liste_References.prn");
         const Affichage detail("");
-        const Acceuil welcome(program_.directory());
+        const Acceuil welcome(program());
         const Avertissement warning;
         QWidget help; // the viewer is a window among the children of the one it was asked from
-        showHelp(&help, program_.directory() / "Orvel_Reference.hlp");
+        showHelp(&help, program() / "Orvel_Reference.hlp");
         int yellow = 0;
         // The controls the keyboard reaches, with the combo box's field and list, and the help's
         // text and find box.

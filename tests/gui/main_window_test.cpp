@@ -213,6 +213,8 @@ private slots:
         QCOMPARE(catcher_->texts, QStringList(2, missingFileMessage()));
     }
 
+    // The commands show their messages. The help opens in a window of its own, which a second
+    // call brings back, and says there that its document is missing; the main window stays usable.
     void commandsShowTheirMessages() {
         for (const char* item : {"Mnu_Historique", "Mnu_A_Propos", "Mnu_Aide", "Mnu_BdD"}) {
             find<QAction>(item)->trigger();
@@ -230,6 +232,12 @@ private slots:
                               "Base de donnée " + fromCp1252(kLines[0].substr(6, 24)),
                               fromUtf8(authorCredits()), fromUtf8(compilerCredits()),
                               missingFileMessage()}));
+        find<QAction>("Mnu_Notice")->trigger();
+        find<QAction>("Mnu_Notice")->trigger();
+        const auto viewers = window_->findChildren<QTextBrowser*>();
+        QCOMPARE(viewers.size(), 1);
+        QVERIFY(viewers[0]->window()->isVisible() && QApplication::activeModalWidget() == nullptr);
+        QVERIFY(viewers[0]->toPlainText().contains(QStringLiteral("est introuvable")));
         find<QAction>("Mnu_Quitter")->trigger();
         QVERIFY(!window_->isVisible());
     }
@@ -283,17 +291,6 @@ private slots:
         QVERIFY(printFont(8).fixedPitch()); // where Courier New is missing
     }
 
-    // The help opens in a window of its own, which a second call brings back, and says there
-    // that its document is missing; the main window stays usable.
-    void noticeOpensTheHelpWithoutBlocking() {
-        find<QAction>("Mnu_Notice")->trigger();
-        find<QAction>("Mnu_Notice")->trigger();
-        const auto viewers = window_->findChildren<QTextBrowser*>();
-        QCOMPARE(viewers.size(), 1);
-        QVERIFY(viewers[0]->window()->isVisible() && QApplication::activeModalWidget() == nullptr);
-        QVERIFY(viewers[0]->toPlainText().contains(QStringLiteral("est introuvable")));
-    }
-
     // The setting goes into a file, absent or not, but not into a named pipe, which would hold
     // the start-up: a pipe still waited on after a few seconds is opened at its other end.
     void settingIsWrittenOnlyIntoAFile() {
@@ -309,7 +306,6 @@ private slots:
         { const Main another(program_.directory()); }
         built.set_value();
         QVERIFY(!held.get() && !QFileInfo(file).isFile());
-        QFile::remove(file);
     }
 };
 
