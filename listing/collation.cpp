@@ -181,6 +181,25 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
+        Entry& entry = entries[i];
+        entry.index = i;
+        // Most lines are longer than the packed weights and hold no ligature there: their
+        // weights are packed straight from their bytes.
+        std::uint8_t expands = 0;
+        if (line.size() >= kPacked) {
+            for (std::size_t w = 0; w < kWords; ++w) {
+                std::uint64_t word = 0;
+                for (std::size_t k = 0; k < sizeof word; ++k) {
+                    const auto byte = static_cast<unsigned char>(line[w * sizeof word + k]);
+                    word = (word << 8U) | kTables.primary[byte];
+                    expands |= kTables.expansion[byte];
+                }
+                entry.packed[w] = word;
+            }
+            if (expands == 0) {
+                continue;
+            }
+        }
         std::array<std::uint8_t, kPacked + 1> weights{};
         std::size_t count = 0;
         for (std::size_t b = 0; b < line.size() && count < kPacked; ++b) {
@@ -189,8 +208,6 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
             weights[count] = kTables.expansion[byte]; // overwritten next when 0
             count += weights[count] != 0 ? 1 : 0;
         }
-        Entry& entry = entries[i];
-        entry.index = i;
         for (std::size_t w = 0; w < kWords; ++w) {
             std::uint64_t word = 0;
             for (std::size_t k = 0; k < sizeof word; ++k) {
