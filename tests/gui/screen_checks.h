@@ -2,14 +2,17 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QStringList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
-#include <QWidget>
+#include <QTimer>
+#include <functional>
 
 namespace orvel::testing {
 
 // The window's control of that name and kind; a missing one ends the test run.
-template <class Control> Control* control(const QWidget& window, const char* name) {
+template <class Control = QWidget> Control* control(const QWidget& window, const char* name) {
     auto* found = window.findChild<Control*>(QString::fromLatin1(name));
     if (found == nullptr) {
         qFatal("no control named %s", name);
@@ -38,11 +41,45 @@ inline bool showActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-// Where a window of this size stands once centred on its screen (the halving drops the fraction).
-inline QPoint centredPosition(const QWidget& window) {
-    const QSize area = window.screen()->geometry().size();
-    const QSize size = window.frameGeometry().size();
-    return {(area.width() - size.width()) / 2, (area.height() - size.height()) / 2};
-}
+// Hands every modal window of the given kind that opens while it lives to an action, once, so
+// that a test can look at a modal window and close it.
+template <class Window> class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(Window*)> action) : action_(std::move(action)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (window != nullptr && window != last_.data()) {
+                last_ = window;
+                ++seen_;
+                action_(window);
+            }
+        });
+        timer_.start(10);
+    }
+
+    [[nodiscard]] int seen() const { return seen_; }
+
+private:
+    std::function<void(Window*)> action_;
+    QTimer timer_;
+    QPointer<Window> last_; // cleared when it is destroyed: a new window may take its address
+    int seen_ = 0;
+};
+
+// Records the text of every modal message box that opens while it lives and closes it with OK.
+// A box that is not of the program's kind (its title, the text alone, no icon, OK alone), or that
+// shows while the busy pointer is still up, is recorded with "!" before its text.
+struct MessageCatcher {
+    QStringList texts;
+    ModalWatcher<QMessageBox> watcher{[this](QMessageBox* box) {
+        const bool programBox =
+            box->windowTitle() == QStringLiteral("Orvel_Reference") &&
+            box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok &&
+            box->buttons().size() == 1 && QApplication::overrideCursor() == nullptr;
+        texts << (programBox ? QString() : QStringLiteral("!")) + box->text();
+        box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click()
+                                                : box->reject();
+    }};
+};
 
 } // namespace orvel::testing

@@ -5,7 +5,6 @@
 #include "app/startup.h"
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
-#include "tests/gui/message_catcher.h"
 #include "tests/gui/screen_checks.h"
 
 #include <QtTest>
@@ -42,78 +41,52 @@ class StartupTest : public QObject {
 
     QTemporaryDir home_;
     QTemporaryDir directory_;
-    QPointer<Acceuil> welcome_; // deletes itself once closed
 
     QString legacyFile() const { return directory_.filePath("Liste_DFCF_Tornim.prn"); }
-    Acceuil* newWelcome(std::chrono::milliseconds interval) {
-        QFile legacy(legacyFile());
-        legacy.open(QIODevice::WriteOnly);
-        welcome_ = new Acceuil(directory_.path().toStdString(), interval);
-        return welcome_;
-    }
-    QTimer* timer() const { return testing::control<QTimer>(*welcome_, "Timer1"); }
 
 private slots:
     void initTestCase() {
         qputenv("HOME", home_.path().toLocal8Bit()); // settings go to a store of the test's own
         QStandardPaths::setTestModeEnabled(true);
     }
-    void cleanup() { delete welcome_.data(); }
 
-    // Its timer (20 seconds unless told otherwise), Suite or the window system close the welcome
-    // screen; only Suite deletes the legacy file, without a word.
-    void welcomeScreenWaysOut() {
-        QCOMPARE(Acceuil(directory_.path().toStdString()).findChild<QTimer*>()->interval(), 20000);
-        for (const int way : {0, 1, 2}) {
-            Acceuil* screen = newWelcome(way == 0 ? 10ms : 1min);
-            QSignalSpy timeUp(screen, &Acceuil::timeUp);
-            QSignalSpy suite(screen, &Acceuil::suiteChosen);
-            QSignalSpy closed(screen, &Acceuil::closedByUser);
-            testing::MessageCatcher messages;
-            QCOMPARE(screen->frameGeometry().topLeft(), testing::centredPosition(*screen));
-            QVERIFY(testing::showActive(*screen));
-            if (way == 0) {
-                QVERIFY(timeUp.wait());
-            } else {
-                leave(screen, way == 1);
-            }
-            QCOMPARE(
-                QStringLiteral("%1%2%3").arg(timeUp.count()).arg(suite.count()).arg(closed.count()),
-                QStringList({"100", "010", "001"})[way]);
-            QVERIFY(welcome_.isNull() || (!welcome_->isVisible() && !timer()->isActive()));
-            QCOMPARE(QFile::exists(legacyFile()), way != 1);
-            QCOMPARE(messages.texts(), QStringList());
-        }
-    }
-
-    // A call sign shows its owner's credits; the timer stops meanwhile, then starts again.
+    // The welcome screen stands centred, its call signs underlined; a click on one shows its
+    // owner's credits, and the timer (20 seconds unless told otherwise) stops meanwhile, then
+    // starts again.
     void callSignsShowTheCreditsAndHoldTheTimer() {
-        Acceuil* screen = newWelcome(10s);
-        QVERIFY(testing::showActive(*screen));
-        QVERIFY(testing::control<QLabel>(*screen, "Label1")->font().underline());
-        QVERIFY(!testing::control<QLabel>(*screen, "Label6")->font().bold());
-        QVERIFY(testing::control<QLabel>(*screen, "Label2")->font().bold());
+        QCOMPARE(Acceuil(directory_.path().toStdString()).findChild<QTimer*>()->interval(), 20000);
+        Acceuil screen(directory_.path().toStdString(), 10s);
+        const QSize room = screen.screen()->size() - screen.frameGeometry().size();
+        QCOMPARE(screen.frameGeometry().topLeft(), QPoint(room.width() / 2, room.height() / 2));
+        QVERIFY(testing::showActive(screen));
+        const auto font = [&screen](const char* name) {
+            return QFontInfo(testing::control(screen, name)->font());
+        };
+        QVERIFY(font("Label1").underline() && !font("Label6").bold() && font("Label2").bold());
+        auto* timer = testing::control<QTimer>(screen, "Timer1");
         QStringList seen;
         for (const char* callSign : {"Label6", "Label1"}) {
             testing::ModalWatcher<QMessageBox> credits([&](QMessageBox* box) {
-                seen << box->text() + (timer()->isActive() ? " (timer running)" : "");
+                seen << box->text() + (timer->isActive() ? " (timer running)" : "");
                 box->accept();
             });
-            QTest::mouseClick(testing::control<QWidget>(*screen, callSign), Qt::LeftButton);
-            QVERIFY(timer()->isActive());
+            QTest::mouseClick(testing::control(screen, callSign), Qt::LeftButton);
+            QVERIFY(timer->isActive());
         }
         QCOMPARE(seen, QStringList({QString::fromStdString(authorCredits()),
                                     QString::fromStdString(compilerCredits())}));
     }
 
     // The program runs from the welcome screen; the user leaves each screen one way or the
-    // other (the warning screen has no timer). The main window, created only once a screen leads to
+    // other (the warning screen has no timer); only Suite on the welcome screen deletes the
+    // legacy file. The main window, created only once a screen leads to
     // it, is closed, which must end the run; only the main window writes the setting.
     void programRunsThroughTheScreens() {
         const std::pair<int, const char*> runs[] = {
             {0, "exit 0 main"}, {1, "exit 0 warning main"}, {2, "exit 0"}, {3, "exit 0 warning"}};
         for (const auto& [part, expected] : runs) {
             QFile::remove(QSettings("Reference", "Reference").fileName());
+            QFile(legacyFile()).open(QIODevice::WriteOnly);
             QString seen;
             QTimer user;
             QObject::connect(&user, &QTimer::timeout, [&, part = part] {
@@ -138,6 +111,7 @@ private slots:
             QCOMPARE(seen, QString::fromLatin1(expected));
             QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
                      seen.contains("main"));
+            QCOMPARE(QFile::exists(legacyFile()), part % 2 == 0); // Suite deletes it
         }
     }
 };
