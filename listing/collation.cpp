@@ -227,19 +227,34 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         }
         return a.index < b.index;
     });
-    for (auto run = entries.begin(); run != entries.end();) {
-        const auto runEnd = std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
-            return entry.packed != run->packed;
-        });
-        const auto byLines = [&lines](const Entry& a, const Entry& b) {
-            return collate(lines[a.index], lines[b.index]) < 0;
-        };
+    const auto runEndFrom = [&entries](auto run) {
+        return run == entries.end()
+                   ? run
+                   : std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
+                         return entry.packed != run->packed;
+                     });
+    };
+    const auto byLines = [&lines](const Entry& a, const Entry& b) {
+        return collate(lines[a.index], lines[b.index]) < 0;
+    };
+    auto run = entries.begin();
+    auto runEnd = runEndFrom(run);
+    while (run != entries.end()) {
+        // The lines of a run lie far apart: those of the next run are fetched while this one is
+        // checked.
+        const auto nextEnd = runEndFrom(runEnd);
+        if (nextEnd - runEnd > 1) {
+            for (auto entry = runEnd; entry != nextEnd; ++entry) {
+                lines.prefetch(entry->index);
+            }
+        }
         // Copies of one line make a run already in order: checking costs one comparison per
         // copy, sorting several.
-        if (!std::is_sorted(run, runEnd, byLines)) {
+        if (runEnd - run > 1 && !std::is_sorted(run, runEnd, byLines)) {
             std::stable_sort(run, runEnd, byLines);
         }
         run = runEnd;
+        runEnd = nextEnd;
     }
     std::vector<std::size_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
