@@ -137,6 +137,17 @@ char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
         out = writeUtf8(out + ascii, cp1252ToUnicode(static_cast<unsigned char>(*next)));
         ++next;
     }
+    // The last few bytes: when the word that ends the text is all ASCII, it is stored over the
+    // bytes just written before them, which it holds again.
+    const auto left = static_cast<std::size_t>(end - next);
+    if (left != 0 && bytes.size() >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, end - 8, 8);
+        if ((word & kHighBits) == 0) {
+            std::memcpy(out - (8 - left), &word, 8);
+            return out + left;
+        }
+    }
     for (; next != end; ++next) {
         out = writeUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*next)));
     }
