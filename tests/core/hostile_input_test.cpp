@@ -123,12 +123,15 @@ TEST(HostileInput, MemoryLimitIsNeverExceededByTheFileSize) {
 }
 
 // The message names the absolute directory and the file as the user named it, even from a
-// relative path, an empty one, the root or a directory whose name is not UTF-8.
+// relative path, an empty one, the root or a directory whose name is not UTF-8; a file without
+// read rights cannot be read (root reads anything, so as root the tool runs as nobody).
 TEST(HostileInput, FailureMessagesNameTheAbsoluteDirectory) {
     TemporaryProgramDirectory program;
     const std::filesystem::path here = program.directory();
     const std::filesystem::path latin1 = here / "\xE9t\xE9";
     std::filesystem::create_directory(latin1);
+    std::filesystem::permissions(here, std::filesystem::perms::all);
+    std::filesystem::permissions(program.writeBytes("R2026\r\n"), std::filesystem::perms::none);
     const auto missingIn = [](const std::string& name, const std::string& directory) {
         return "Le fichier des références " + name + " est introuvable dans le répertoire " +
                directory + ".\n";
@@ -138,11 +141,19 @@ TEST(HostileInput, FailureMessagesNameTheAbsoluteDirectory) {
         {here, "./sub/../missing.prn", missingIn("missing.prn", here)},
         {here, "", missingIn("\"\"", here)},
         {here, "/", "Le fichier des références \"/\" du répertoire / ne peut pas être lu.\n"},
+        {here, "Liste_References.prn",
+         "Le fichier des références Liste_References.prn du répertoire " + here.string() +
+             " ne peut pas être lu.\n"},
         {latin1, "missing.prn", missingIn("missing.prn", here.string() + "/\uFFFDt\uFFFD")},
     };
     for (const auto& [directory, file, errors] : cases) {
-        const QueryOutcome ran =
-            runQuery({{"--file", file, "revision"}, Sink::File, R"(exec "$@")", directory}, here);
+        const QueryOutcome ran = runQuery(
+            {{"--file", file, "revision"},
+             Sink::File,
+             R"sh([ "$(id -u)" != 0 ] || exec setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
+                exec "$@")sh",
+             directory},
+            here);
         EXPECT_EQ(std::pair(ran.status, ran.err), std::pair(2, errors)) << file;
     }
 }
