@@ -52,7 +52,7 @@ class MainWindowTest : public QObject {
     QStringList lines() const { return testing::linesShown(*find<QAbstractItemView>("List1")); }
     void list(const char* button, const char* department = "00") {
         find<QLineEdit>("Dpart")->setText(QString::fromUtf8(department));
-        find<QPushButton>(button)->click();
+        QTest::mouseClick(find(button), Qt::LeftButton);
     }
     // The list, the heading, the order caption, the count caption and whether Imprimer is enabled.
     QStringList shown() const {
@@ -221,7 +221,10 @@ private slots:
         }
         QTest::mouseClick(find("Pelkar"), Qt::LeftButton);
         QTest::mouseClick(find("Tornim"), Qt::LeftButton);
-        // A press on a call sign released outside it is no click.
+        // A call sign shows its tooltip; a press on it released outside it is no click.
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), find("Pelkar")->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(find("Pelkar"), &hover);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Cliquez"));
         QTest::mousePress(find("Pelkar"), Qt::LeftButton);
         QTest::mouseRelease(find("Pelkar"), Qt::LeftButton, {}, QPoint(-5, 5));
         removeFile();
@@ -271,12 +274,14 @@ private slots:
             QVERIFY(catcher_->texts.size() == 1 &&
                     catcher_->texts[0].startsWith("Aucune imprimante") &&
                     catcher_->texts[0].contains("Imprimer dans un fichier (PDF)"));
+            catcher_->texts.clear();
         }
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
         pdf = directory.filePath("page.pdf");
         find<QPushButton>("Imprimer")->click();
+        QCOMPARE(catcher_->texts, QStringList());
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
         QVERIFY(pdftotext.waitForFinished() && pdftotext.exitCode() == 0);
