@@ -1,6 +1,7 @@
 #include "data/cp1252.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -131,11 +132,24 @@ char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
             out += 8;
             continue;
         }
-        // Up to the first byte beyond ASCII (the word is read in memory order, little-endian).
-        const auto ascii = static_cast<std::size_t>(__builtin_ctzll(high)) / 8;
+        // Up to the first byte beyond ASCII in memory order.
+        const int bits = std::endian::native == std::endian::little ? std::countr_zero(high)
+                                                                    : std::countl_zero(high);
+        const auto ascii = static_cast<std::size_t>(bits) / 8;
         next += ascii;
         out = writeUtf8(out + ascii, cp1252ToUnicode(static_cast<unsigned char>(*next)));
         ++next;
+    }
+    // The last few bytes: when the word that ends the text is all ASCII, it is stored over the
+    // bytes just written before them, which it holds again.
+    const auto left = static_cast<std::size_t>(end - next);
+    if (left != 0 && bytes.size() >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, end - 8, 8);
+        if ((word & kHighBits) == 0) {
+            std::memcpy(out - (8 - left), &word, 8);
+            return out + left;
+        }
     }
     for (; next != end; ++next) {
         out = writeUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*next)));

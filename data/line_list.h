@@ -53,17 +53,22 @@ public:
     [[nodiscard]] bool empty() const { return spans_.empty(); }
     [[nodiscard]] std::string_view operator[](std::size_t index) const { return spans_[index]; }
 
+    // Brings a line into the cache ahead of its use.
+    void prefetch(std::size_t index) const {
+        constexpr std::size_t kCacheLine = 64;
+        const std::string_view line = spans_[index];
+        for (std::size_t offset = 0; offset < line.size(); offset += kCacheLine) {
+            __builtin_prefetch(line.data() + offset);
+        }
+    }
+
     // Brings a line some places after this one into the cache ahead of its use. The lines of a
     // sorted listing lie in file order, so reading them in list order jumps across the blocks,
     // and writing a listing out would otherwise wait on memory for nearly every line.
     void prefetchAfter(std::size_t index) const {
         constexpr std::size_t kAhead = 16;
-        constexpr std::size_t kCacheLine = 64;
         if (index + kAhead < spans_.size()) {
-            const std::string_view line = spans_[index + kAhead];
-            for (std::size_t offset = 0; offset < line.size(); offset += kCacheLine) {
-                __builtin_prefetch(line.data() + offset);
-            }
+            prefetch(index + kAhead);
         }
     }
 

@@ -181,6 +181,25 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
+        Entry& entry = entries[i];
+        entry.index = i;
+        // Most lines are longer than the packed weights and hold no ligature there: their
+        // weights are packed straight from their bytes.
+        std::uint8_t expands = 0;
+        if (line.size() >= kPacked) {
+            for (std::size_t w = 0; w < kWords; ++w) {
+                std::uint64_t word = 0;
+                for (std::size_t k = 0; k < sizeof word; ++k) {
+                    const auto byte = static_cast<unsigned char>(line[w * sizeof word + k]);
+                    word = (word << 8U) | kTables.primary[byte];
+                    expands |= kTables.expansion[byte];
+                }
+                entry.packed[w] = word;
+            }
+            if (expands == 0) {
+                continue;
+            }
+        }
         std::array<std::uint8_t, kPacked + 1> weights{};
         std::size_t count = 0;
         for (std::size_t b = 0; b < line.size() && count < kPacked; ++b) {
@@ -189,8 +208,6 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
             weights[count] = kTables.expansion[byte]; // overwritten next when 0
             count += weights[count] != 0 ? 1 : 0;
         }
-        Entry& entry = entries[i];
-        entry.index = i;
         for (std::size_t w = 0; w < kWords; ++w) {
             std::uint64_t word = 0;
             for (std::size_t k = 0; k < sizeof word; ++k) {
@@ -210,19 +227,34 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         }
         return a.index < b.index;
     });
-    for (auto run = entries.begin(); run != entries.end();) {
-        const auto runEnd = std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
-            return entry.packed != run->packed;
-        });
-        const auto byLines = [&lines](const Entry& a, const Entry& b) {
-            return collate(lines[a.index], lines[b.index]) < 0;
-        };
+    const auto runEndFrom = [&entries](auto run) {
+        return run == entries.end()
+                   ? run
+                   : std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
+                         return entry.packed != run->packed;
+                     });
+    };
+    const auto byLines = [&lines](const Entry& a, const Entry& b) {
+        return collate(lines[a.index], lines[b.index]) < 0;
+    };
+    auto run = entries.begin();
+    auto runEnd = runEndFrom(run);
+    while (run != entries.end()) {
+        // The lines of a run lie far apart: those of the next run are fetched while this one is
+        // checked.
+        const auto nextEnd = runEndFrom(runEnd);
+        if (nextEnd - runEnd > 1) {
+            for (auto entry = runEnd; entry != nextEnd; ++entry) {
+                lines.prefetch(entry->index);
+            }
+        }
         // Copies of one line make a run already in order: checking costs one comparison per
         // copy, sorting several.
-        if (!std::is_sorted(run, runEnd, byLines)) {
+        if (runEnd - run > 1 && !std::is_sorted(run, runEnd, byLines)) {
             std::stable_sort(run, runEnd, byLines);
         }
         run = runEnd;
+        runEnd = nextEnd;
     }
     std::vector<std::size_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),

@@ -6,40 +6,74 @@
 #include "listing/collation.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <vector>
 
 namespace orvel {
 namespace {
 
-// Appends text cut or padded with blanks to exactly width characters.
-void appendFixed(std::string& out, std::string_view text, std::size_t width) {
-    const std::size_t kept = std::min(text.size(), width);
-    out.append(text.substr(0, kept));
-    out.append(width - kept, ' ');
+// The longest line of a layout: every piece at its full width, and its blank.
+constexpr std::size_t longestLine(const Layout& layout) {
+    std::size_t length = 0;
+    for (const Piece& piece : layout.pieces) {
+        length += piece.width() + (piece.blankAfter ? 1 : 0);
+    }
+    return length;
 }
 
-void appendLine(std::string& out, const Layout& layout, std::string_view record) {
+constexpr std::size_t kLongestLine = [] {
+    std::size_t longest = 0;
+    for (const ListingOrderRow& row : kListingOrders) {
+        longest = std::max(longest, longestLine(row.layout));
+    }
+    return longest;
+}();
+
+// A line is written into a buffer of fixed size rather than a string that checks its room at
+// every piece: a listing writes tens of thousands.
+using LineBuffer = std::array<char, kLongestLine>;
+
+char* writeText(char* out, std::string_view text) {
+    if (!text.empty()) {
+        std::memcpy(out, text.data(), text.size());
+    }
+    return out + text.size();
+}
+
+// Writes text cut or padded with blanks to exactly width characters.
+char* writeFixed(char* out, std::string_view text, std::size_t width) {
+    const std::size_t kept = std::min(text.size(), width);
+    out = writeText(out, text.substr(0, kept));
+    std::memset(out, ' ', width - kept);
+    return out + (width - kept);
+}
+
+std::string_view writeLine(LineBuffer& buffer, const Layout& layout, std::string_view record) {
     const CantonSplit canton = splitCanton(record, layout.cut);
+    char* out = buffer.data();
     for (const Piece& piece : layout.pieces) {
         switch (piece.kind) {
         case Piece::Kind::RecordField:
-            out.append(fieldOf(record, piece.field));
+            out = writeText(out, fieldOf(record, piece.field));
             break;
         case Piece::Kind::CantonNumber:
             // A numbered field shorter than four characters is outside the format: its
             // number is padded so that the columns after it stay in place.
-            appendFixed(out, canton.kind == CantonSplit::Kind::Unnumbered ? "----" : canton.number,
-                        piece.width());
+            out = writeFixed(out,
+                             canton.kind == CantonSplit::Kind::Unnumbered ? "----" : canton.number,
+                             piece.width());
             break;
         case Piece::Kind::CantonName:
             // Longer names are outside the format and are cut to the column's width.
-            appendFixed(out, canton.name, piece.width());
+            out = writeFixed(out, canton.name, piece.width());
             break;
         }
         if (piece.blankAfter) {
-            out += ' ';
+            *out++ = ' ';
         }
     }
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
 }
 
 bool placeholderAbsent(Placeholder placeholder, std::string_view record) {
@@ -73,9 +107,8 @@ bool isListed(const Layout& layout, std::string_view record, std::string_view di
 } // namespace
 
 std::string listingLine(ListingOrder order, std::string_view record) {
-    std::string line;
-    appendLine(line, rowOf(order).layout, record);
-    return line;
+    LineBuffer buffer;
+    return std::string(writeLine(buffer, rowOf(order).layout, record));
 }
 
 namespace {
@@ -85,12 +118,10 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
     const Layout& layout = rowOf(listingOrder).layout;
     Listing listing;
-    std::string line;
+    LineBuffer buffer;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
         if (isListed(layout, record, diploma, department)) {
-            line.clear();
-            appendLine(line, layout, record);
-            listing.lines.append(line);
+            listing.lines.append(writeLine(buffer, layout, record));
             if (keepRecords == KeepRecords::Yes) {
                 listing.records.append(listing.readCount == 0 ? std::string_view() : record);
             }

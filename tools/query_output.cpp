@@ -57,6 +57,10 @@ char* Output::room(std::size_t count) {
 }
 
 void Output::flush() {
+    // Nothing to write, and perhaps no buffer yet.
+    if (used_ == 0) {
+        return;
+    }
     errno = 0;
     const std::size_t written = std::fwrite(buffer_.get(), 1, used_, stdout);
     if (written != used_) {

@@ -171,7 +171,6 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
          none,
          {"Aucune références ŵ trouvées", "0 Rérérences ŵ sur 7"}},
         {{"-q", "list", "reference", "DFCF", "00"}, {"DFCF", "DFCF"}, none},
-        {{"list", "reference", "DIP", "00", "--quiet"}, none, none},
         {{"search", "4", "77"}, none, {"Pas de référence trouvée"}},
         {{"search", "-q", "4", "77"}, none, none},
         // The department "--" of the records without a postal code.
@@ -180,12 +179,10 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
         {{"search", "2", "--", "-----"}, {"OUESSANT"}, none},
         // Search: file order, UTF-8 in, accents folded only when loose.
         {{"search", "1", "é"}, {"ÉPINAL", "SAINT-ÉTIENNE"}, none},
-        {{"search", "1", "etienne"}, none, {"Pas de référence trouvée"}},
         {{"search", "1", "?"}, {"QUI?"}, none},
         {{"search", "-q", "1", "QUIŵ"}, none, none},         // no Windows-1252 byte: not a '?'
         {{"search", "-q", "1", "°€\U0010FFFF"}, none, none}, // valid UTF-8 of every length
         {{"search", "--loose", "1", "etienne"}, {"SAINT-ÉTIENNE"}, none},
-        {{"search", "1", "--loose", "Épi"}, {"ÉPINAL"}, none},
         {{"search", "--loose", "1", "oe"}, {"CŒUVRES"}, none},
         {{"search", "--loose", "1", "cŒu"}, {"CŒUVRES"}, none},
         {{"search", "--loose", "1", "e"},

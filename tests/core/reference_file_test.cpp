@@ -12,12 +12,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <pwd.h>
 #include <random>
 #include <set>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace orvel {
 namespace {
@@ -119,29 +116,6 @@ TEST(ReadFailure, EveryReadReportsWhyTheFileCannotBeRead) {
     std::filesystem::remove(file);
     directory.writeBytes("");
     EXPECT_EQ(failureSeenBy(file / "below"), "missing");
-}
-
-// Root reads anything: as root the look runs in a child that has given up its rights.
-TEST(ReadFailure, FileWithoutReadRightsIsUnreadable) {
-    TemporaryProgramDirectory directory;
-    const auto file = directory.writeLines({testing::recordLine({})});
-    std::filesystem::permissions(directory.directory(), std::filesystem::perms::all);
-    std::filesystem::permissions(file, std::filesystem::perms::none);
-    if (::geteuid() != 0) {
-        EXPECT_EQ(failureSeenBy(file), "unreadable");
-        return;
-    }
-    const passwd* nobody = ::getpwnam("nobody");
-    const pid_t child = nobody != nullptr ? ::fork() : -1;
-    if (child == 0) {
-        const bool dropped = ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
-        ::_exit(!dropped ? 2 : failureSeenBy(file) == "unreadable" ? 0 : 1);
-    }
-    int status = 0;
-    if (child == -1 || ::waitpid(child, &status, 0) != child || WEXITSTATUS(status) == 2) {
-        GTEST_SKIP() << "running as root and unable to drop the rights";
-    }
-    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 // No read changes the file, its time or its directory, or keeps it open.

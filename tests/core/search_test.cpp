@@ -49,11 +49,9 @@ TEST(Search, FindsTheTextInTheFieldOfTheCriterion) {
         {Commune, "épi", {"ÉPINAL"}},           // accents do
         {Commune, "epi", {"EPINAY"}},
         {Commune, "cœu", {"CŒUVRES"}},
-        {Commune, "coeu", {}},
         {Commune, "brest ", {}}, // the text is not stripped
         {Commune, " brest", {}},
         {Commune, "brest", {"BREST"}},
-        {Commune, "brestx", {}},
         {Commune, "révision", {"   Révision 2026-12"}}, // the header line is a candidate
         {Commune,
          "",
@@ -61,10 +59,8 @@ TEST(Search, FindsTheTextInTheFieldOfTheCriterion) {
         {PostalCode, "29200", {"BREST"}}, // the field is
         {PostalCode, "00", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
         {Activity, "rt fort de", {"ÉPINAL"}}, // across the joining blank
-        {Activity, "château de", {"CŒUVRES"}},
         {Activity, " ", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
         {Reference, "12", {"ÉPINAL", "EPINAY", "BREST"}},
-        {Reference, "88-012", {"ÉPINAL"}},
         {Canton, "2905", {"BREST"}},
         {Canton, "épinal-", {"ÉPINAL"}},
         {Canton, " ", {"ÉPINAL", "EPINAY", "BREST"}}, // blank fields match nothing

@@ -1,12 +1,13 @@
 // Any file and any diploma and department texts: the file reads the same in blocks of any size,
-// the four listings never fail on a readable file, count what they read, keep their lines in
-// order and at their length; the detail window cuts any commune line within it, and a complete
-// record's line gives its fields back.
+// its revision is its first line's, the four listings never fail on a readable file, count what
+// they read, keep their lines in order and at their length; the detail window cuts any commune
+// line within it, and a complete record's line gives its fields back.
 
 #include "data/catalogue.h"
 #include "data/cp1252.h"
 #include "data/record.h"
 #include "data/reference_file.h"
+#include "data/revision.h"
 #include "listing/collation.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
@@ -89,6 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 blockSize) &&
                 next == lines.size(),
             "small reads give every line");
+
+    DatabaseRevision revision;
+    const Result<std::string> message = revision.check(file);
+    require(message.ok() && fuzz::isValidUtf8(message.value()) &&
+                revision.revisionBase() == revisionText(lines.empty() ? "" : lines[0]),
+            "the revision is the first line's columns 7 to 30, in a UTF-8 message");
 
     // The input's own texts, and the texts that select every line.
     for (const auto& [order, length] : kOrders) {

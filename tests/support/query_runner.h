@@ -33,9 +33,7 @@ struct QueryOutcome {
 
 inline std::string contentOf(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline std::vector<std::string> linesOf(const std::string& text) {
