@@ -88,8 +88,7 @@ private slots:
         QFile entry(QStringLiteral(ORVEL_DESKTOP_ENTRY));
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(entry.readAll())
-                    .split(QLatin1Char('\n'))
-                    .contains("StartupWMClass=" + QCoreApplication::applicationName()));
+                    .contains("\nStartupWMClass=" + QCoreApplication::applicationName() + '\n'));
         QCOMPARE(QGuiApplication::desktopFileName() + ".desktop.in", QFileInfo(entry).fileName());
         QVERIFY(!QGuiApplication::windowIcon().pixmap(32).isNull());
     }

@@ -52,7 +52,7 @@ class MainWindowTest : public QObject {
     QStringList lines() const { return testing::linesShown(*find<QAbstractItemView>("List1")); }
     void list(const char* button, const char* department = "00") {
         find<QLineEdit>("Dpart")->setText(QString::fromUtf8(department));
-        find<QPushButton>(button)->click();
+        QTest::mouseClick(find(button), Qt::LeftButton);
     }
     // The list, the heading, the order caption, the count caption and whether Imprimer is enabled.
     QStringList shown() const {
@@ -99,7 +99,6 @@ private slots:
     }
 
     void opensWithTheFirstDiplomaAndNothingListed() {
-        QCOMPARE(find<QComboBox>("Type_Activite")->count(), int(kDiplomaCatalogue.size()));
         QCOMPARE(text("Nom_Ref") + text("Label5"),
                  fromUtf8(kDiplomaCatalogue[0].code) + fromUtf8(kDiplomaCatalogue[0].fullName));
         QCOMPARE(window_->windowTitle(), fromUtf8(mainWindowTitle(kVersionLogiciel)));
@@ -107,7 +106,6 @@ private slots:
         find("Dpart")->setFocus();
         QTest::keyClick(find("Dpart"), Qt::Key_Return); // moves on to the commune button
         QCOMPARE(QApplication::focusWidget(), find("Aff_Commune"));
-        QVERIFY(lines().isEmpty());
         // The banner and the captions in bold, the boxes not; the list in a plain fixed pitch.
         for (const char* name : {"Label1", "Label5", "Label4", "Dpart"}) {
             QVERIFY2(QFontInfo(find(name)->font()).bold() == (name[0] == 'L'), name);
@@ -221,7 +219,10 @@ private slots:
         }
         QTest::mouseClick(find("Pelkar"), Qt::LeftButton);
         QTest::mouseClick(find("Tornim"), Qt::LeftButton);
-        // A press on a call sign released outside it is no click.
+        // A call sign shows its tooltip; a press on it released outside it is no click.
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), find("Pelkar")->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(find("Pelkar"), &hover);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Cliquez"));
         QTest::mousePress(find("Pelkar"), Qt::LeftButton);
         QTest::mouseRelease(find("Pelkar"), Qt::LeftButton, {}, QPoint(-5, 5));
         removeFile();
@@ -265,18 +266,20 @@ private slots:
             pdf.isEmpty() ? dialog->reject() : dialog->accept();
         });
         printDisplayedPage(window_.get(), ListingMode::None, QStringLiteral("DFCF"), LineList());
-        QCOMPARE(dialogs.seen(), 0);
+        QCOMPARE(dialogs.seen, 0);
         if (QPrinterInfo::availablePrinters().isEmpty()) { // else a cancelled dialog prints
             find<QPushButton>("Imprimer")->click();
             QVERIFY(catcher_->texts.size() == 1 &&
                     catcher_->texts[0].startsWith("Aucune imprimante") &&
                     catcher_->texts[0].contains("Imprimer dans un fichier (PDF)"));
+            catcher_->texts.clear();
         }
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
         pdf = directory.filePath("page.pdf");
         find<QPushButton>("Imprimer")->click();
+        QCOMPARE(catcher_->texts, QStringList());
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
         QVERIFY(pdftotext.waitForFinished() && pdftotext.exitCode() == 0);

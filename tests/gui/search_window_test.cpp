@@ -127,13 +127,13 @@ private slots:
             order << focused()->objectName();
         }
         QCOMPARE(order.join(' '), "Command1 NomCan NumRef CP Liste_Ref NomRef Option1_1 Commune");
-        QTest::mouseClick(box("CP"), Qt::LeftButton);
+        QTest::mouseClick(box("NomCan"), Qt::LeftButton);
         box("Commune")->setFocus();
         QTest::keyClick(focused(), Qt::Key_Backtab);
-        QCOMPARE(selection(), QStringLiteral("2 Option1_2"));
+        QCOMPARE(selection(), QStringLiteral("5 Option1_5"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QTest::keyClick(focused(), Qt::Key_Backtab);
-        QCOMPARE(selection(), QStringLiteral("2 NomRef"));
+        QCOMPARE(selection(), QStringLiteral("5 NomRef"));
         // The arrows on the selected option select another, in index order and round.
         for (const auto& [from, key, selected] : {std::tuple{2, Qt::Key_Down, "3 NomRef"},
                                                   {5, Qt::Key_Right, "1 Commune"},
@@ -210,8 +210,6 @@ private slots:
         type(postalCode, QStringLiteral("cé"));
         QCOMPARE(postalCode->text(), QStringLiteral("CéA`Z{"));
         QCOMPARE(postalCode->cursorPosition(), 2);
-        type(box("Commune"), QStringLiteral("ab"));
-        QCOMPARE(box("Commune")->text(), QStringLiteral("ab"));
     }
 
     // Every search empties the five boxes; Enter in a box reached with Tab searches by the

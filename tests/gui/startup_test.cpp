@@ -79,8 +79,8 @@ private slots:
 
     // The program runs from the welcome screen; the user leaves each screen one way or the
     // other (the warning screen has no timer); only Suite on the welcome screen deletes the
-    // legacy file. The main window, created only once a screen leads to
-    // it, is closed, which must end the run; only the main window writes the setting.
+    // legacy file. The main window, created only once a screen leads to it, is closed, which
+    // must end the run; only the main window writes the setting.
     void programRunsThroughTheScreens() {
         const std::pair<int, const char*> runs[] = {
             {0, "exit 0 main"}, {1, "exit 0 warning main"}, {2, "exit 0"}, {3, "exit 0 warning"}};
