@@ -111,8 +111,6 @@ TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
     EXPECT_EQ(linesOf(listed.err), std::vector<std::string>{"3 Rérérences DMF sur 7"});
     EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, fromPipe}).out,
               "Base de donnée R2026" + std::string(19, ' ') + "\n");
-    EXPECT_EQ(run({{"-f-", "search", "1", "brest"}, Sink::File, fromPipe}).out.substr(0, 5),
-              "BREST");
     const QueryOutcome directory = run({{"--file", "-", "revision"}, Sink::File, R"("$@" < /)"});
     EXPECT_EQ(directory.status, 2);
     EXPECT_NE(directory.err.find("l'entrée standard ne peut pas être lue"), std::string::npos);
@@ -327,7 +325,6 @@ TEST_F(OrvelQueryTest, CompletionOffersTheWordsThatCanComeNext) {
         {"orvel-query --csv list ", "commune\nreference\ncanton\npostal\n"},
         {"orvel-query list commune ", diplomas},
         {"orvel-query --file x list postal DI", "DIFI\nDIFM\nDIP\n"},
-        {"orvel-query search ", "1\n2\n3\n4\n5\n"},
         {"orvel-query --work", "--worked\n--worked-only\n"},
     };
     const std::string complete = R"(source /usr/share/bash-completion/bash_completion
