@@ -78,7 +78,7 @@ TEST_F(OrvelQueryTest, UsageErrorsSayWhatIsWrongAndPointToHelp) {
         {{"search", "1", "\xE0\x80\xAF"}, "n'est pas un texte UTF-8 valide"},     // overlong
         {{"search", "1", "\xED\xA0\x80"}, "n'est pas un texte UTF-8 valide"},     // surrogate
         {{"search", "1", "\xF4\x90\x80\x80"}, "n'est pas un texte UTF-8 valide"}, // > U+10FFFF
-        {{"list", "commune", "DMF", "2\xFF"}, "le département n'est pas un texte UTF-8 valide"},
+        {{"list", "commune", "DMF", "2\x80"}, "le département n'est pas un texte UTF-8 valide"},
     };
     for (const auto& c : cases) {
         const QueryOutcome ran = query(c.args);
