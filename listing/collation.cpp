@@ -155,18 +155,9 @@ int compareAccents(std::string_view a, std::string_view b) {
     }
 }
 
-// The first two first-level weights of a line, the first in the high byte: the first 16 bits
-// of its packed weights.
-std::size_t firstTwoWeights(std::string_view line) {
-    if (line.empty()) {
-        return 0;
-    }
-    const auto first = static_cast<unsigned char>(line[0]);
-    std::uint8_t second = kTables.expansion[first];
-    if (second == 0 && line.size() > 1) {
-        second = kTables.primary[static_cast<unsigned char>(line[1])];
-    }
-    return std::size_t{kTables.primary[first]} << 8U | second;
+// The first first-level weight of a line: the first byte of its packed weights.
+std::size_t firstWeight(std::string_view line) {
+    return line.empty() ? 0 : kTables.primary[static_cast<unsigned char>(line[0])];
 }
 
 } // namespace
@@ -193,19 +184,19 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         std::array<std::uint64_t, kWords> packed;
         std::size_t index;
     };
-    // The entries are laid out in buckets by their first two weights, each packed straight into
-    // the next place of its bucket: the buckets are then in order, in file order within each, and
-    // are sorted one by one, a fraction of the work of sorting all the entries at once.
-    constexpr std::size_t kBuckets = std::size_t{1} << 16U;
-    std::vector<std::size_t> nextInBucket(kBuckets + 1);
+    // The entries are laid out in buckets by their first weight, each packed straight into the
+    // next place of its bucket: the buckets are then in order, in file order within each, and are
+    // sorted one by one, a fraction of the work of sorting all the entries at once.
+    constexpr std::size_t kBuckets = 256; // weights are bytes
+    std::array<std::size_t, kBuckets + 1> nextInBucket{};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        ++nextInBucket[firstTwoWeights(lines[i]) + 1];
+        ++nextInBucket[firstWeight(lines[i]) + 1];
     }
     std::partial_sum(nextInBucket.begin(), nextInBucket.end(), nextInBucket.begin());
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        Entry& entry = entries[nextInBucket[firstTwoWeights(line)]++];
+        Entry& entry = entries[nextInBucket[firstWeight(line)]++];
         entry.index = i;
         // Most lines are longer than the packed weights and hold no ligature there: their
         // weights are packed straight from their bytes.
