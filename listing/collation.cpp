@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <numeric>
 #include <vector>
 
 namespace orvel {
@@ -155,11 +154,6 @@ int compareAccents(std::string_view a, std::string_view b) {
     }
 }
 
-// The first first-level weight of a line: the first byte of its packed weights.
-std::size_t firstWeight(std::string_view line) {
-    return line.empty() ? 0 : kTables.primary[static_cast<unsigned char>(line[0])];
-}
-
 } // namespace
 
 int collate(std::string_view a, std::string_view b) {
@@ -184,19 +178,10 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         std::array<std::uint64_t, kWords> packed;
         std::size_t index;
     };
-    // The entries are laid out in buckets by their first weight, each packed straight into the
-    // next place of its bucket: the buckets are then in order, in file order within each, and are
-    // sorted one by one, a fraction of the work of sorting all the entries at once.
-    constexpr std::size_t kBuckets = 256; // weights are bytes
-    std::array<std::size_t, kBuckets + 1> nextInBucket{};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        ++nextInBucket[firstWeight(lines[i]) + 1];
-    }
-    std::partial_sum(nextInBucket.begin(), nextInBucket.end(), nextInBucket.begin());
     std::vector<Entry> entries(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        Entry& entry = entries[nextInBucket[firstWeight(line)]++];
+        Entry& entry = entries[i];
         entry.index = i;
         // Most lines are longer than the packed weights and hold no ligature there: their
         // weights are packed straight from their bytes.
@@ -233,35 +218,20 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
     }
     // First by the packed weights alone, without reading a line: lines that share them stay in
     // file order. Then each run of shared weights by the whole lines, keeping that order for
-    // equal lines; a line repeated many times costs one comparison per repetition. Each bucket
-    // now ends where the next one began.
-    auto bucketBegin = entries.begin();
-    for (std::size_t bucket = 0; bucket < kBuckets; ++bucket) {
-        const auto bucketEnd = entries.begin() + static_cast<std::ptrdiff_t>(nextInBucket[bucket]);
-        std::sort(bucketBegin, bucketEnd, [](const Entry& a, const Entry& b) {
-            for (std::size_t w = 0; w < kWords; ++w) {
-                if (a.packed[w] != b.packed[w]) {
-                    return a.packed[w] < b.packed[w];
-                }
-            }
-            return a.index < b.index;
-        });
-        bucketBegin = bucketEnd;
-    }
-    // Neighbours mostly differ in their first word: all words are compared at once, without the
-    // branches of a comparison that stops at the first difference.
-    const auto samePacked = [](const Entry& a, const Entry& b) {
-        std::uint64_t differ = 0;
+    // equal lines; a line repeated many times costs one comparison per repetition.
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         for (std::size_t w = 0; w < kWords; ++w) {
-            differ |= a.packed[w] ^ b.packed[w];
+            if (a.packed[w] != b.packed[w]) {
+                return a.packed[w] < b.packed[w];
+            }
         }
-        return differ == 0;
-    };
-    const auto runEndFrom = [&entries, &samePacked](auto run) {
+        return a.index < b.index;
+    });
+    const auto runEndFrom = [&entries](auto run) {
         return run == entries.end()
                    ? run
-                   : std::find_if(run + 1, entries.end(), [&run, &samePacked](const Entry& entry) {
-                         return !samePacked(entry, *run);
+                   : std::find_if(run + 1, entries.end(), [&run](const Entry& entry) {
+                         return entry.packed != run->packed;
                      });
     };
     const auto byLines = [&lines](const Entry& a, const Entry& b) {
