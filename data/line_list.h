@@ -46,9 +46,6 @@ public:
         spans_.emplace_back(start, length);
     }
 
-    // Room for that many lines, so that the index does not grow by copying.
-    void reserve(std::size_t lines) { spans_.reserve(lines); }
-
     [[nodiscard]] std::size_t size() const { return spans_.size(); }
     [[nodiscard]] bool empty() const { return spans_.empty(); }
     [[nodiscard]] std::string_view operator[](std::size_t index) const { return spans_[index]; }

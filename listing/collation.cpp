@@ -167,15 +167,32 @@ int collate(std::string_view a, std::string_view b) {
     return primary != 0 ? primary : compareAccents(a, b);
 }
 
+namespace {
+
+// The first-level weights of the beginning of each line, packed into integers with the first
+// weight highest, place most lines by integer comparisons alone. They cover the sort field and
+// the fields after it, which in the canton order begins with 32 characters shared by every
+// record of a canton.
+constexpr std::size_t kWords = 6;
+constexpr std::size_t kPacked = kWords * sizeof(std::uint64_t);
+using PackedWeights = std::array<std::uint64_t, kWords>;
+
+// Packs the weights given by weightAt(0) to weightAt(kPacked - 1), eight to a word.
+template <class WeightAt> void pack(PackedWeights& packed, WeightAt&& weightAt) {
+    for (std::size_t w = 0; w < kWords; ++w) {
+        std::uint64_t word = 0;
+        for (std::size_t k = 0; k < sizeof word; ++k) {
+            word = (word << 8U) | weightAt(w * sizeof word + k);
+        }
+        packed[w] = word;
+    }
+}
+
+} // namespace
+
 std::vector<std::size_t> sortOrder(const LineList& lines) {
-    // The first-level weights of the beginning of each line, packed into integers with the first
-    // weight highest, place most lines by integer comparisons alone. They cover the sort field
-    // and the fields after it, which in the canton order begins with 32 characters shared by
-    // every record of a canton.
-    constexpr std::size_t kWords = 6;
-    constexpr std::size_t kPacked = kWords * sizeof(std::uint64_t);
     struct Entry {
-        std::array<std::uint64_t, kWords> packed;
+        PackedWeights packed;
         std::size_t index;
     };
     std::vector<Entry> entries(lines.size());
@@ -187,15 +204,11 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         // weights are packed straight from their bytes.
         std::uint8_t expands = 0;
         if (line.size() >= kPacked) {
-            for (std::size_t w = 0; w < kWords; ++w) {
-                std::uint64_t word = 0;
-                for (std::size_t k = 0; k < sizeof word; ++k) {
-                    const auto byte = static_cast<unsigned char>(line[w * sizeof word + k]);
-                    word = (word << 8U) | kTables.primary[byte];
-                    expands |= kTables.expansion[byte];
-                }
-                entry.packed[w] = word;
-            }
+            pack(entry.packed, [&line, &expands](std::size_t at) {
+                const auto byte = static_cast<unsigned char>(line[at]);
+                expands |= kTables.expansion[byte];
+                return kTables.primary[byte];
+            });
             if (expands == 0) {
                 continue;
             }
@@ -208,13 +221,7 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
             weights[count] = kTables.expansion[byte]; // overwritten next when 0
             count += weights[count] != 0 ? 1 : 0;
         }
-        for (std::size_t w = 0; w < kWords; ++w) {
-            std::uint64_t word = 0;
-            for (std::size_t k = 0; k < sizeof word; ++k) {
-                word = (word << 8U) | weights[w * sizeof word + k];
-            }
-            entry.packed[w] = word;
-        }
+        pack(entry.packed, [&weights](std::size_t at) { return weights[at]; });
     }
     // First by the packed weights alone, without reading a line: lines that share them stay in
     // file order. Then each run of shared weights by the whole lines, keeping that order for
