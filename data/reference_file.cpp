@@ -6,16 +6,20 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace orvel {
 namespace {
 
 constexpr std::size_t kLargestBuffer = std::size_t{256} * 1024;
 constexpr std::size_t kSmallestBuffer = 4096;
+// Far above any real reference file: a larger one is read block by block rather than brought
+// into memory whole.
+constexpr std::size_t kLargestMapping = std::size_t{256} << 20U;
 
 } // namespace
 
-ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : path_(path) {
     const bool standardInput = path == kStandardInput;
     if (standardInput) {
         descriptor_ = STDIN_FILENO;
@@ -37,6 +41,13 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
         return;
     }
     size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
+    // Standard input may start anywhere in its file: it is only ever read.
+    if (mapped && owned_ && size_ > 0 && size_ <= kLargestMapping) {
+        mapping_.emplace(descriptor_, size_);
+        if (mapping_->bytes().empty()) {
+            mapping_.reset();
+        }
+    }
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
@@ -58,11 +69,26 @@ std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
         got = ::read(descriptor_, into, count);
     } while (got == -1 && errno == EINTR);
     // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
-    if (got == -1) {
+    // A file that ends before its size when opened was cut short under the reader.
+    if (got == -1 || (got == 0 && owned_ && bytesRead_ < size_)) {
         fail(ReadFailure::Kind::Unreadable);
         return 0;
     }
+    bytesRead_ += static_cast<std::size_t>(got);
     return static_cast<std::size_t>(got);
+}
+
+std::string_view ReadOnlyFile::nextBlock(std::vector<char>& buffer) {
+    if (!mapping_) {
+        return {buffer.data(), read(buffer.data(), buffer.size())};
+    }
+    if (!std::exchange(mappingGiven_, true)) {
+        return mapping_->bytes();
+    }
+    if (mapping_->wasCut()) {
+        fail(ReadFailure::Kind::Unreadable);
+    }
+    return {};
 }
 
 Result<std::string> readStart(const std::filesystem::path& path, std::size_t count) {
@@ -83,11 +109,14 @@ Result<std::string> readStart(const std::filesystem::path& path, std::size_t cou
     return start;
 }
 
-LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize) : file_(path) {
+LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize)
+    : file_(path, blockSize == kBlockFromFileSize) {
     endOfFile_ = file_.failure().has_value();
-    buffer_.resize(blockSize != kBlockFromFileSize
-                       ? blockSize
-                       : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer));
+    if (!file_.isMapped()) {
+        buffer_.resize(blockSize != kBlockFromFileSize
+                           ? blockSize
+                           : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer));
+    }
     carried_.reserve(kRecordLength);
 }
 
@@ -95,7 +124,9 @@ bool LineReader::refill() {
     if (endOfFile_) {
         return false;
     }
-    const std::size_t count = file_.read(buffer_.data(), buffer_.size());
+    const std::string_view block = file_.nextBlock(buffer_);
+    block_ = block.data();
+    const std::size_t count = block.size();
     position_ = 0;
     end_ = count;
     lineFeedKnown_ = false;
@@ -109,7 +140,7 @@ bool LineReader::refill() {
 const char* LineReader::findTerminator() {
     // The next LF is searched once and kept, so that a file of lone CRs is not scanned to the
     // end of the block for every line.
-    const char* data = buffer_.data();
+    const char* data = block_;
     if (!lineFeedKnown_ || lineFeed_ < position_) {
         const void* found = std::memchr(data + position_, '\n', end_ - position_);
         lineFeed_ = found != nullptr
@@ -135,13 +166,13 @@ bool LineReader::next(std::string_view& line) {
         }
         if (skipLineFeed_) {
             skipLineFeed_ = false;
-            if (buffer_[position_] == '\n') {
+            if (block_[position_] == '\n') {
                 ++position_;
                 continue;
             }
         }
-        const char* begin = buffer_.data() + position_;
-        const char* stop = buffer_.data() + end_;
+        const char* begin = block_ + position_;
+        const char* stop = block_ + end_;
         const char* terminator = findTerminator();
         const auto length = static_cast<std::size_t>(terminator - begin);
 
@@ -157,7 +188,7 @@ bool LineReader::next(std::string_view& line) {
         position_ += length + 1;
         if (*terminator == '\r') {
             if (position_ < end_) {
-                if (buffer_[position_] == '\n') {
+                if (block_[position_] == '\n') {
                     ++position_;
                 }
             } else {

@@ -41,8 +41,8 @@ Lines plainReading(const std::string& bytes) {
 }
 
 // Lines of every length up to 600, NULs among them, with every kind of end: a
-// few megabytes, so that lines and CR LF pairs fall across the boundaries of
-// the reader's blocks of 256 KiB.
+// few megabytes, read mapped whole and in blocks of 256 KiB, so that lines and
+// CR LF pairs fall across the blocks' boundaries.
 TEST(LineReader, ReadsWhatAPlainReadingReads) {
     std::mt19937 random(7);
     // A CR ends the reader's first block, its LF begins the next, an empty line follows.
@@ -55,10 +55,40 @@ TEST(LineReader, ReadsWhatAPlainReadingReads) {
     for (const std::string& file : {bytes + "last", std::string(), std::string("last\r"),
                                     std::string("\r\n\r\n\n\r"), std::string("a\r\n\rb")}) {
         TemporaryProgramDirectory directory;
+        for (const std::size_t blockSize : {kBlockFromFileSize, std::size_t{256} * 1024}) {
+            Lines lines;
+            EXPECT_FALSE(forEachLine(
+                directory.writeBytes(file),
+                [&](std::string_view line) { lines.emplace_back(line); }, blockSize));
+            EXPECT_EQ(lines, plainReading(file));
+        }
+    }
+}
+
+// A file cut short while it is read, as a copy over it does: whether mapped or
+// read block by block, only whole lines of the file come before the failure.
+TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
+    Lines written;
+    for (int i = 0; i < 4000; ++i) {
+        written.push_back(std::to_string(i).append(130, 'x'));
+    }
+    for (const std::size_t blockSize : {kBlockFromFileSize, std::size_t{4096}}) {
+        TemporaryProgramDirectory directory;
+        const auto file = directory.writeLines(written);
         Lines lines;
-        EXPECT_FALSE(forEachLine(directory.writeBytes(file),
-                                 [&](std::string_view line) { lines.emplace_back(line); }));
-        EXPECT_EQ(lines, plainReading(file));
+        const auto failure = forEachLine(
+            file,
+            [&](std::string_view line) {
+                if (lines.empty()) {
+                    std::filesystem::resize_file(file, 1000);
+                }
+                lines.emplace_back(line);
+            },
+            blockSize);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->kind, ReadFailure::Kind::Unreadable);
+        ASSERT_LT(lines.size(), written.size());
+        EXPECT_TRUE(std::equal(lines.begin(), lines.end(), written.begin()));
     }
 }
 
