@@ -2,9 +2,9 @@
 
 #include <array>
 #include <atomic>
+#include <csignal>
 #include <cstdint>
 #include <mutex>
-#include <signal.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -28,15 +28,16 @@ std::uintptr_t pageSize = 0;
 
 // When the address lies in a watched mapping, its file was cut short: from the address's page
 // on, the mapping becomes zeros, and the reading goes on, to be reported as failed once it ends.
-bool zeroCutPages(std::uintptr_t address) {
+bool zeroCutPages(char* faulting) {
+    const auto address = reinterpret_cast<std::uintptr_t>(faulting);
     for (Watch& watch : watches) {
         const std::uintptr_t begin = watch.begin.load();
         const std::size_t length = watch.length.load();
         if (begin <= kTaken || address < begin || address - begin >= length) {
             continue;
         }
-        const std::uintptr_t page = address & ~(pageSize - 1);
-        void* const zeros = mmap(reinterpret_cast<void*>(page), begin + length - page, PROT_READ,
+        char* const page = faulting - (address & (pageSize - 1));
+        void* const zeros = mmap(page, begin + length - (address & ~(pageSize - 1)), PROT_READ,
                                  MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
         if (zeros == MAP_FAILED) {
             return false;
@@ -51,7 +52,7 @@ bool zeroCutPages(std::uintptr_t address) {
 // again when the faulting access is retried, or the signal again when it was sent.
 void onBusError(int signal, siginfo_t* info, void* /*context*/) {
     const bool raisedByAccess = info->si_code > 0;
-    if (raisedByAccess && zeroCutPages(reinterpret_cast<std::uintptr_t>(info->si_addr))) {
+    if (raisedByAccess && zeroCutPages(static_cast<char*>(info->si_addr))) {
         return;
     }
     sigaction(signal, &previousAction, nullptr);
