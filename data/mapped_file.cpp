@@ -14,9 +14,9 @@ namespace {
 // The mappings being read. A bus error is raised in the thread that reads, so that a handler
 // finds the mapping at fault here without taking any lock.
 struct Watch {
-    std::atomic<std::uintptr_t> begin{0};
-    std::atomic<std::size_t> length{0};
-    std::atomic<bool> cut{false};
+    std::atomic<std::uintptr_t> begin;
+    std::atomic<std::size_t> length;
+    std::atomic<bool> cut;
 };
 constexpr std::size_t kWatches = 8;
 // The begin of a watch taken but not yet filled in.
@@ -37,13 +37,10 @@ bool zeroCutPages(char* faulting) {
             continue;
         }
         char* const page = faulting - (address & (pageSize - 1));
-        void* const zeros = mmap(page, begin + length - (address & ~(pageSize - 1)), PROT_READ,
-                                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
-        if (zeros == MAP_FAILED) {
-            return false;
-        }
-        watch.cut.store(true);
-        return true;
+        const bool zeroed = mmap(page, begin + length - (address & ~(pageSize - 1)), PROT_READ,
+                                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != MAP_FAILED;
+        watch.cut.store(zeroed);
+        return zeroed;
     }
     return false;
 }
@@ -75,13 +72,13 @@ void handleBusErrors() {
 
 // A free watch, taken; -1 when every one is in use.
 int takeWatch(const void* begin, std::size_t length) {
-    for (std::size_t i = 0; i < kWatches; ++i) {
+    for (Watch& watch : watches) {
         std::uintptr_t free = 0;
-        if (watches[i].begin.compare_exchange_strong(free, kTaken)) {
-            watches[i].cut.store(false);
-            watches[i].length.store(length);
-            watches[i].begin.store(reinterpret_cast<std::uintptr_t>(begin));
-            return static_cast<int>(i);
+        if (watch.begin.compare_exchange_strong(free, kTaken)) {
+            watch.cut.store(false);
+            watch.length.store(length);
+            watch.begin.store(reinterpret_cast<std::uintptr_t>(begin));
+            return static_cast<int>(&watch - watches.data());
         }
     }
     return -1;
@@ -90,9 +87,6 @@ int takeWatch(const void* begin, std::size_t length) {
 } // namespace
 
 MappedFile::MappedFile(int descriptor, std::size_t size) {
-    if (size == 0) {
-        return;
-    }
     handleBusErrors();
     // Not populated at once: the system maps the pages sixteen at a time as they are first read,
     // which costs less than walking every page ahead.

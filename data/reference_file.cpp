@@ -42,7 +42,7 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : pat
     }
     size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
     // Standard input may start anywhere in its file: it is only ever read.
-    if (mapped && owned_ && size_ > 0 && size_ <= kLargestMapping) {
+    if (mapped && owned_ && size_ <= kLargestMapping) {
         mapping_.emplace(descriptor_, size_);
         if (mapping_->bytes().empty()) {
             mapping_.reset();
