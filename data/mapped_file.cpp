@@ -33,7 +33,7 @@ bool zeroCutPages(char* faulting) {
     for (Watch& watch : watches) {
         const std::uintptr_t begin = watch.begin.load();
         const std::size_t length = watch.length.load();
-        if (begin <= kTaken || address < begin || address - begin >= length) {
+        if (begin <= kTaken || address - begin >= length) {
             continue;
         }
         char* const page = faulting - (address & (pageSize - 1));

@@ -9,12 +9,16 @@
 #include "tests/support/reference_file_builder.h"
 
 #include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <random>
 #include <set>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvel {
 namespace {
@@ -89,6 +93,32 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
         EXPECT_EQ(failure->kind, ReadFailure::Kind::Unreadable);
         ASSERT_LT(lines.size(), written.size());
         EXPECT_TRUE(std::equal(lines.begin(), lines.end(), written.begin()));
+    }
+}
+
+// A bus error that is not the reader's, sent or raised by reading another
+// file cut short, still ends the program while a file is read: it must not
+// go on as if nothing happened (exit 0).
+TEST(LineReaderDeathTest, ABusErrorElsewhereStillEndsTheProgram) {
+    TemporaryProgramDirectory directory;
+    const auto file = directory.writeLines(Lines(100, std::string(130, 'x')));
+    const auto other = directory.directory() / "other";
+    std::filesystem::copy_file(file, other);
+    const auto busErrorWhileReading = [&](bool sent) {
+        (void)forEachLine(file, [&](std::string_view) {
+            if (sent) {
+                ::kill(::getpid(), SIGBUS);
+                std::exit(0);
+            }
+            const int descriptor = ::open(other.c_str(), O_RDONLY);
+            const void* bytes = ::mmap(nullptr, 8192, PROT_READ, MAP_PRIVATE, descriptor, 0);
+            std::filesystem::resize_file(other, 0);
+            std::exit(*static_cast<const volatile char*>(bytes));
+        });
+    };
+    const auto died = [](int status) { return !::testing::ExitedWithCode(0)(status); };
+    for (const bool sent : {true, false}) {
+        EXPECT_EXIT(busErrorWhileReading(sent), died, "") << sent;
     }
 }
 
