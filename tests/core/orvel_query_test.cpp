@@ -169,6 +169,7 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
          none,
          {"Aucune références ŵ trouvées", "0 Rérérences ŵ sur 7"}},
         {{"-q", "list", "reference", "DFCF", "00"}, {"DFCF", "DFCF"}, none},
+        {{"-q", "list", "reference", "****", "ŵ"}, none, none},
         {{"search", "4", "77"}, none, {"Pas de référence trouvée"}},
         {{"search", "-q", "4", "77"}, none, none},
         // The department "--" of the records without a postal code.
@@ -179,7 +180,7 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
         {{"search", "1", "é"}, {"ÉPINAL", "SAINT-ÉTIENNE"}, none},
         {{"search", "1", "?"}, {"QUI?"}, none},
         {{"search", "-q", "1", "QUIŵ"}, none, none}, // no Windows-1252 byte: not a '?'
-        {{"search", "-q", "1", "°€\u0800\U0001F600\U0010FFFF"},
+        {{"search", "-q", "1", "°\u07FF€\u0800\U0001F600\U0010FFFF"},
          none,
          none}, // valid UTF-8, every length
         {{"search", "--loose", "1", "etienne"}, {"SAINT-ÉTIENNE"}, none},
