@@ -1,7 +1,7 @@
-#include "tools/query_output.h"
+#include "query/query_output.h"
 
 #include "data/cp1252.h"
-#include "tools/query_failure.h"
+#include "query/query_failure.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "tools/query_arguments.h"
+#include "query/query_arguments.h"
 
 #include "data/cp1252.h"
-#include "tools/query_options.h"
+#include "query/query_options.h"
 
 namespace orvel::query {
 namespace {

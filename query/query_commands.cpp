@@ -1,14 +1,14 @@
-#include "tools/query_commands.h"
+#include "query/query_commands.h"
 
 #include "data/program_directory.h"
 #include "data/reference_file.h"
 #include "data/revision.h"
 #include "listing/listing.h"
+#include "query/csv_rows.h"
+#include "query/query_arguments.h"
+#include "query/query_output.h"
+#include "query/worked_references.h"
 #include "search/search_engine.h"
-#include "tools/csv_rows.h"
-#include "tools/query_arguments.h"
-#include "tools/query_output.h"
-#include "tools/worked_references.h"
 
 #include <array>
 #include <utility>

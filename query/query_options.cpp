@@ -1,4 +1,4 @@
-#include "tools/query_options.h"
+#include "query/query_options.h"
 
 #include "data/catalogue.h"
 #include "data/version.h"

@@ -1,8 +1,8 @@
-#include "tools/worked_references.h"
+#include "query/worked_references.h"
 
 #include "data/cp1252.h"
 #include "data/record.h"
-#include "tools/query_failure.h"
+#include "query/query_failure.h"
 
 #include <cerrno>
 #include <cstdio>

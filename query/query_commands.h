@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/query_options.h"
+#include "query/query_options.h"
 
 namespace orvel::query {
 

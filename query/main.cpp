@@ -1,9 +1,9 @@
 // orvel-query: the listings, the search and the revision check of Orvel_Reference from the
 // command line, for scripts and checks. Arguments are UTF-8; output is UTF-8.
 
-#include "tools/query_commands.h"
-#include "tools/query_options.h"
-#include "tools/query_output.h"
+#include "query/query_commands.h"
+#include "query/query_options.h"
+#include "query/query_output.h"
 
 #include <exception>
 #include <new>

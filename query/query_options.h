@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/query_failure.h"
+#include "query/query_failure.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/csv_rows.h"
+#include "query/csv_rows.h"
 
 #include "data/cp1252.h"
 #include "data/record.h"
