@@ -1,8 +1,11 @@
 #include "app/help_viewer.h"
 
+#include "widgets/accessible_roles.h"
 #include "widgets/window_style.h"
 
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -38,30 +41,37 @@ QString problemWith(const QString& document) {
     return {};
 }
 
-// Finds the next place of the text after the selection, going round to the top at the end.
-void findNext(QTextBrowser* browser, const QString& text) {
-    if (!browser->find(text)) {
-        browser->moveCursor(QTextCursor::Start);
-        browser->find(text);
+// Finds the next place of the text after the selection, going round to the top at the end;
+// false when the text is nowhere.
+bool findNext(QTextBrowser* browser, const QString& text) {
+    if (browser->find(text)) {
+        return true;
     }
+    browser->moveCursor(QTextCursor::Start);
+    return browser->find(text);
 }
 
 // Escape and Ctrl+W close the window, as they close the program's other windows; Ctrl+F opens a
-// find box under the text, whose Enter finds the next place and whose Escape closes it.
-void addKeys(QWidget* window, QTextBrowser* browser, QLineEdit* findBox) {
+// find box under the text, whose Enter finds the next place and whose Escape closes it. Beside the
+// box, "Introuvable" tells that the text is nowhere, until the text changes.
+void addKeys(QWidget* window, QTextBrowser* browser, QLineEdit* findBox, QLabel* notFound) {
     findBox->setPlaceholderText(QStringLiteral("Rechercher dans l'aide"));
     findBox->setAccessibleName(findBox->placeholderText());
     findBox->hide();
-    QObject::connect(findBox, &QLineEdit::returnPressed,
-                     [browser, findBox] { findNext(browser, findBox->text()); });
+    notFound->hide();
+    QObject::connect(findBox, &QLineEdit::returnPressed, [browser, findBox, notFound] {
+        notFound->setVisible(!findNext(browser, findBox->text()));
+    });
+    QObject::connect(findBox, &QLineEdit::textEdited, notFound, &QWidget::hide);
     new QShortcut(QKeySequence::Find, window, [findBox] {
         findBox->show();
         findBox->setFocus();
         findBox->selectAll();
     });
-    new QShortcut(Qt::Key_Escape, window, [window, browser, findBox] {
+    new QShortcut(Qt::Key_Escape, window, [window, browser, findBox, notFound] {
         if (findBox->hasFocus()) {
             findBox->hide();
+            notFound->hide();
             browser->setFocus();
         } else {
             window->close();
@@ -71,6 +81,7 @@ void addKeys(QWidget* window, QTextBrowser* browser, QLineEdit* findBox) {
 }
 
 QTextBrowser* createViewer(QWidget* parent) {
+    installAccessibleRoles(); // a window holding a document
     auto* window = new QWidget(parent, Qt::Window);
     window->setObjectName(kViewerName);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -79,11 +90,15 @@ QTextBrowser* createViewer(QWidget* parent) {
     browser->setAccessibleName(QStringLiteral("Texte de la notice"));
     browser->setOpenExternalLinks(true);
     auto* findBox = new QLineEdit(window);
+    auto* notFound = new QLabel(QStringLiteral("Introuvable"), window);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findBox);
+    findRow->addWidget(notFound);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
-    layout->addWidget(findBox);
-    addKeys(window, browser, findBox);
+    layout->addLayout(findRow);
+    addKeys(window, browser, findBox, notFound);
     centreOnScreen(window);
     return browser;
 }

@@ -1,5 +1,6 @@
 // The main window's controls and menus, placed at their fixed positions in twips.
 #include "app/main_window.h"
+#include "widgets/accessible_roles.h"
 #include "widgets/line_list_model.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_style.h"
@@ -52,6 +53,7 @@ QPushButton* button(QWidget* parent, std::string_view name, std::string_view cap
 } // namespace
 
 void Main::buildControls() {
+    installAccessibleRoles(); // the combo box named by its caption
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twips(kClientWidth), twips(kClientHeight));
@@ -126,6 +128,9 @@ void Main::buildControls() {
     Dpart->setToolTip(fromUtf8("Entrez un numero du département ou 00 pour tous les départements"));
     setPaleYellow(Dpart);
     label3->setBuddy(Dpart);
+    // The short caption said in full, on the box and on its caption alike.
+    Dpart->setAccessibleName(QStringLiteral("Département"));
+    label3->setAccessibleName(Dpart->accessibleName());
 
     for (const ListingOrderRow& row : kListingOrders) {
         listingButtons_.at(static_cast<std::size_t>(row.order)) =

@@ -1,5 +1,6 @@
 #include "app/startup_screen.h"
 
+#include "widgets/accessible_roles.h"
 #include "widgets/window_style.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@ namespace orvel {
 StartupScreen::StartupScreen(const QString& title, int widthTwips, int heightTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    installAccessibleRoles(); // a window, not a filler
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setFixedSize(twips(widthTwips), twips(heightTwips));

@@ -86,6 +86,8 @@ Affichage::Affichage(std::string_view communeLine, QWidget* parent) : QDialog(pa
     auto* quitter = new QPushButton(QStringLiteral("Quitter"), this);
     quitter->setObjectName(QStringLiteral("Quitter"));
     quitter->setGeometry(twipRect(2520, 5520, 1215, 375));
+    // Enter in a box is no way out: only this button, the close box and Escape close the window.
+    quitter->setAutoDefault(false);
     connect(quitter, &QPushButton::clicked, this, &QDialog::close);
 
     centreOnScreen(this);

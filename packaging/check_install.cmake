@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix whose path has a blank and a dollar sign in it, and
-# checks the layout and the menu entry the program relies on:
+# checks the layout, the menu entry the program relies on and the software centres' description:
 #   cmake -DBUILD_DIR=<build> -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 set(prefix "${BUILD_DIR}/install check $HOME")
@@ -72,6 +72,16 @@ file(STRINGS "${entry}" icon REGEX "^Icon=")
 if(NOT icon STREQUAL "Icon=orvel-reference" OR
    NOT EXISTS "${prefix}/share/icons/hicolor/scalable/apps/orvel-reference.svg")
     message(FATAL_ERROR "no icon orvel-reference for ${icon}")
+endif()
+
+# The software centres' description is valid. Its id is the menu entry's, not a reversed domain
+# name: that is no fault here.
+execute_process(COMMAND appstreamcli validate --no-net
+                        --override=cid-desktopapp-is-not-rdns=info
+                        "${prefix}/share/metainfo/orvel-reference.metainfo.xml"
+                RESULT_VARIABLE invalid OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+if(invalid)
+    message(FATAL_ERROR "appstreamcli validate: ${complaints}")
 endif()
 
 # A reinstallation keeps the user's own reference file: a file, a link, or a link that leads

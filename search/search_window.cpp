@@ -223,6 +223,11 @@ QLineEdit* Rechercher::boxOf(SearchCriterion criterion) const {
 
 bool Rechercher::eventFilter(QObject* watched, QEvent* event) {
     if (const int option = Option1->id(qobject_cast<QAbstractButton*>(watched)); option > 0) {
+        // A click on the option already selected selects nothing anew: its box takes the focus
+        // all the same, as when the option becomes selected.
+        if (event->type() == QEvent::MouseButtonRelease && Option1->checkedId() == option) {
+            boxOf(static_cast<SearchCriterion>(option))->setFocus();
+        }
         return event->type() == QEvent::KeyPress &&
                arrowPressedOn(option, static_cast<QKeyEvent*>(event)->key());
     }

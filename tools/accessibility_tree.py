@@ -1,7 +1,7 @@
 """Starts the program and reads its windows over AT-SPI, as a screen reader does: goes from the
 welcome and warning screens to the main window, opens the search window, asks for a search with
-an empty box, lists by commune, and prints what each window offers (role, name, labelled-by,
-description).
+an empty box, lists by commune, opens the help, and prints what each window offers (role, name,
+labelled-by, description).
 
 Runs under tools/check-accessibility, which provides the X screen and the accessibility bus."""
 
@@ -54,9 +54,8 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def press(win, name):
-    button = pyatspi.findDescendant(
-        win, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name.strip() == name)
+def press(win, name, role=pyatspi.ROLE_PUSH_BUTTON):
+    button = pyatspi.findDescendant(win, lambda a: a.getRole() == role and a.name.strip() == name)
     if button is None:
         sys.exit(f"pas de bouton « {name} » dans « {win.name} »")
     button.queryAction().doAction(0)
@@ -88,8 +87,11 @@ def print_tree(node, depth=0):
 def main():
     running = subprocess.Popen([sys.argv[1]])
     try:
-        press(window("Orvel Reference"), "Suite")
-        press(window("Avertissement"), "Suite")
+        for title in ("Orvel Reference", "Avertissement"):
+            screen = window(title)
+            print_tree(screen)
+            print()
+            press(screen, "Suite")
         main_window = window("Orvel_Référence version V2.0.0")
         print_tree(main_window)
         print()
@@ -110,6 +112,9 @@ def main():
         press(main_window, "Affichage par nom de Commune")
         print_tree(wait_for("la liste mise à jour",
                             lambda: listing if listing.description != before else None))
+        print()
+        press(main_window, "Notice d'utilisation", pyatspi.ROLE_MENU_ITEM)
+        print_tree(window("Orvel_Reference — Notice d'utilisation"))
     finally:
         running.terminate()
         running.wait()

@@ -1,5 +1,6 @@
 // Drives the program's windows to named scenes and saves a picture of each, for the
 // documentation. Usage: orvel-screenshots <output directory> [scene...]
+#include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -50,13 +52,37 @@ bool mainWindowScene(const Grab& grab) {
     return grab(&window);
 }
 
-// The same under a dark colour scheme: pale text on dark ground everywhere but in the boxes.
-bool darkMainWindowScene(const Grab& grab) {
+// A scene under a dark colour scheme: pale text and links on dark ground.
+bool darkScene(const std::function<bool(const Grab&)>& scene, const Grab& grab) {
     const QPalette original = QApplication::palette();
-    QApplication::setPalette(QPalette(QColor(50, 50, 50)));
-    const bool saved = mainWindowScene(grab);
+    QPalette dark(QColor(50, 50, 50));
+    dark.setColor(QPalette::Link, QColor(140, 180, 250));
+    QApplication::setPalette(dark);
+    const bool saved = scene(grab);
     QApplication::setPalette(original);
     return saved;
+}
+
+// The main window under a dark scheme: dark everywhere but in the boxes.
+bool darkMainWindowScene(const Grab& grab) {
+    return darkScene(mainWindowScene, grab);
+}
+
+// The help under a dark scheme, at the main window's section with its table of diplomas.
+bool darkHelpScene(const Grab& grab) {
+    return darkScene(
+        [](const Grab& grabHelp) {
+            QWidget parent;
+            orvel::showHelp(&parent, orvel::programDirectory() / "Orvel_Reference.hlp");
+            auto* text = parent.findChild<QTextBrowser*>();
+            if (text == nullptr) {
+                return false;
+            }
+            text->scrollToAnchor(QStringLiteral("principale"));
+            QApplication::processEvents();
+            return grabHelp(text->window());
+        },
+        grab);
 }
 
 // Double-clicks the first line; the detail window is modal, so it is taken once it is open.
@@ -115,6 +141,7 @@ const std::vector<Scene> kScenes = {
     {"warning", warningScene},
     {"main_window", mainWindowScene},
     {"main_window_dark", darkMainWindowScene},
+    {"help_dark", darkHelpScene},
     {"detail_window", detailWindowScene},
     {"search_window", searchWindowScene},
 };

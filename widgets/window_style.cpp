@@ -60,15 +60,53 @@ QFont printFont(double points) {
     return font;
 }
 
-void centreOnScreen(QWidget* window) {
+namespace {
+
+// Where a window of that extent starts, on one axis: centred on the screen, the difference halved
+// with the fraction dropped; at the start of the available area when it does not fit there, so
+// that nothing a user needs lies out of reach.
+int startOf(int screenStart, int screenExtent, int availableStart, int availableExtent,
+            int extent) {
+    return extent > availableExtent ? availableStart : screenStart + (screenExtent - extent) / 2;
+}
+
+void placeOnScreen(QWidget* window) {
     const QScreen* screen =
         window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
-    const QSize area = screen->geometry().size();
+    const QRect area = screen->geometry();
+    const QRect available = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    window->move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    window->move(
+        startOf(area.left(), area.width(), available.left(), available.width(), size.width()),
+        startOf(area.top(), area.height(), available.top(), available.height(), size.height()));
+}
+
+// A window manager puts its frame round a window only once it shows, and the window then moves
+// into it: the window is placed again, frame included, the first time that happens.
+class FrameWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Move && window->frameGeometry().size() != window->size()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            placeOnScreen(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget* window) {
+    placeOnScreen(window);
+    window->installEventFilter(new FrameWatch(window));
 }
 
 void showMessage(QWidget* parent, const QString& text, const QString& title) {

@@ -27,8 +27,9 @@ QFont sansSerifFont(double points, bool bold = false, bool underline = false); /
 QFont listFont();               // Lucida Console 8.25 pt
 QFont printFont(double points); // Courier New
 
-// Keeps the window's size and puts it in the middle of its screen: each difference halved,
-// the fraction dropped; a window larger than the screen gets a negative position.
+// Keeps the window's size and puts it in the middle of its screen, frame included once a window
+// manager has framed it: each difference halved, the fraction dropped. On an axis where the
+// window does not fit the screen's available area, it starts where that area starts.
 void centreOnScreen(QWidget* window);
 
 // The program's title, carried by every message box that is given no other.

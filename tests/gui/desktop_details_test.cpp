@@ -1,5 +1,6 @@
-// What the windows give the desktop: their identity, what a screen reader learns of them, colours
-// that stay readable under a dark scheme, boxes wide enough for their values, the help's keys.
+// What the windows give the desktop: their identity, their place on the screen, what a screen
+// reader learns of them, colours that stay readable under a dark scheme, boxes wide enough for
+// their values, the keys of the detail and help windows.
 
 #include "app/desktop_identity.h"
 #include "app/help_viewer.h"
@@ -22,15 +23,63 @@ using namespace orvel::testing;
 
 namespace {
 
-// What the screen reader gives as the control's name: the caption that labels it, or else its
-// own name. A combo box's own name is only its current text, which says nothing of its role.
-QString spokenName(QAccessibleInterface* control) {
-    const auto labels = control->relations(QAccessible::Label);
-    if (!labels.isEmpty()) {
-        return labels.first().first->text(QAccessible::Name);
-    }
-    return control->role() == QAccessible::ComboBox ? QString() : control->text(QAccessible::Name);
+// The contrast of two colours, from 1 to 21, as accessibility guidelines measure it.
+double contrast(const QColor& one, const QColor& other) {
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double value) {
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(one), luminance(other)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
+
+// The lowest contrast of the help's text with its ground: the text's own colours, else the cell's
+// or the block's ground, else the viewer's palette.
+double lowestContrastOf(const QTextBrowser& help) {
+    auto colourOf = [&help](const QBrush& brush, QPalette::ColorRole role) {
+        return brush.style() == Qt::NoBrush ? help.palette().color(role) : brush.color();
+    };
+    double lowest = 21;
+    for (QTextBlock block = help.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextCursor cursor(block);
+        const QTextTable* table = cursor.currentTable();
+        const QBrush ground = table != nullptr ? table->cellAt(cursor).format().background()
+                                               : block.blockFormat().background();
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextCharFormat format = part.fragment().charFormat();
+            const QBrush under =
+                format.background().style() == Qt::NoBrush ? ground : format.background();
+            lowest = std::min(lowest, contrast(colourOf(format.foreground(), QPalette::Text),
+                                               colourOf(under, QPalette::Base)));
+        }
+    }
+    return lowest;
+}
+
+// Every window of the program, the help among them.
+struct Windows {
+    explicit Windows(const std::filesystem::path& program)
+        : main(program), search(program / "Liste_References.prn"), welcome(program) {
+        showHelp(&parent, ORVEL_HELP_FILE);
+    }
+    QTextBrowser* help() const { return parent.findChild<QTextBrowser*>(); }
+    // Each with the number of controls the keyboard reaches in it: the combo box's field and
+    // list among them, and the help's text and find box.
+    std::vector<std::pair<QWidget*, int>> all() {
+        return {{&main, 11},   {&search, 12}, {&detail, 10},
+                {&welcome, 1}, {&warning, 1}, {help()->window(), 2}};
+    }
+
+    Main main;
+    Rechercher search;
+    Affichage detail{""};
+    Acceuil welcome;
+    Avertissement warning;
+    QWidget parent; // the help is a window among the children of the one it was asked from
+};
 
 // What is wrong with the window's controls for a screen reader or for the eye, one line each;
 // counts the controls that can take the focus and those on pale yellow.
@@ -43,8 +92,12 @@ QStringList faultsOf(const QWidget& window, int& focusable, int& yellow) {
         ++focusable;
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
         const QString name = widget->metaObject()->className() + (' ' + widget->objectName());
-        if (spokenName(control).trimmed().isEmpty()) {
-            faults << name + " has no name";
+        // Its own name, which its caption says too when it has one.
+        const QString spoken = control->text(QAccessible::Name);
+        const auto captions = control->relations(QAccessible::Label);
+        if (spoken.trimmed().isEmpty() ||
+            (!captions.isEmpty() && captions.first().first->text(QAccessible::Name) != spoken)) {
+            faults << name + " is not named by its caption";
         }
         if (!control->text(QAccessible::Description).contains(widget->toolTip())) {
             faults << name + " does not describe itself by its tooltip";
@@ -55,7 +108,7 @@ QStringList faultsOf(const QWidget& window, int& focusable, int& yellow) {
                                            {QPalette::PlaceholderText, QPalette::Base},
                                            {QPalette::HighlightedText, QPalette::Highlight}}) {
             if (p.color(QPalette::Base) == kPaleYellow &&
-                qAbs(p.color(text).lightness() - p.color(ground).lightness()) <= 128) {
+                contrast(p.color(text), p.color(ground)) < 4.5) {
                 faults << name + " is hard to read";
             }
         }
@@ -74,10 +127,11 @@ class DesktopDetailsTest : public QObject {
 private slots:
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory_.path());
-        // A dark colour scheme: pale text on dark ground, dark text on the highlight.
+        // A dark colour scheme: pale text on dark ground, dark text on the highlight, pale links.
         QPalette dark(QColor(40, 40, 40));
         dark.setColor(QPalette::Highlight, QColor(255, 255, 200));
         dark.setColor(QPalette::HighlightedText, QColor(40, 40, 40));
+        dark.setColor(QPalette::Link, QColor(140, 180, 250));
         QApplication::setPalette(dark);
     }
 
@@ -93,32 +147,32 @@ private slots:
         QVERIFY(!QGuiApplication::windowIcon().pixmap(32).isNull());
     }
 
-    // Every control the keyboard reaches says what it holds; under the dark colour scheme, what is
-    // drawn on pale yellow stays readable.
+    // Every window is announced as one, and every control the keyboard reaches says what it
+    // holds; under the dark colour scheme, what is drawn on pale yellow and the help's text stay
+    // readable. The help's text is a document the reader moves through.
     void everyControlTheKeyboardReachesHasANameAndReadableColours() {
-        const Main main(program());
-        const Rechercher search(program() / "Liste_References.prn");
-        const Affichage detail("");
-        const Acceuil welcome(program());
-        const Avertissement warning;
-        QWidget help; // the viewer is a window among the children of the one it was asked from
-        showHelp(&help, program() / "Orvel_Reference.hlp");
+        Windows windows(program());
+        QTextBrowser* help = windows.help();
         int yellow = 0;
-        // The controls the keyboard reaches, with the combo box's field and list, and the help's
-        // text and find box.
-        for (const auto& [window, expected] : {std::pair<const QWidget*, int>{&main, 11},
-                                               {&search, 12},
-                                               {&detail, 10},
-                                               {&welcome, 1},
-                                               {&warning, 1},
-                                               {&help, 2}}) {
+        for (const auto& [window, expected] : windows.all()) {
             int focusable = 0;
             const QStringList faults = faultsOf(*window, focusable, yellow);
             const char* name = window->metaObject()->className();
             QVERIFY2(faults.isEmpty(), qPrintable(name + (": " + faults.join(", "))));
             QVERIFY2(focusable == expected, name);
+            const QAccessible::Role role = QAccessible::queryAccessibleInterface(window)->role();
+            QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog, name);
         }
         QVERIFY(yellow > 0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(windows.main, "Dpart"))
+                     ->text(QAccessible::Name),
+                 "Département");
+        QVERIFY2(lowestContrastOf(*help) >= 4.5,
+                 qPrintable(QString::number(lowestContrastOf(*help))));
+        QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help);
+        QAccessibleTextInterface* text = document->textInterface();
+        QVERIFY(document->role() == QAccessible::Document && text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), help->toPlainText());
     }
 
     // The narrow detail boxes show every value of the sample whole, in the room QLineEdit leaves
@@ -144,7 +198,57 @@ private slots:
         }
     }
 
-    // Escape and Ctrl+W close the help window; Ctrl+F finds a word, Enter again the next one.
+    // Where the windows stand once shown: centred on the screen, frame included, and where they
+    // do not fit the available area, at its start. Offscreen no window has a frame and every
+    // window fits; tools/check-placement runs this test under a window manager, at 150 % too.
+    void windowsStandCentredOrInsideTheScreen() {
+        Windows windows(program());
+        int tooWide = 0;
+        for (const auto& [window, focusable] : windows.all()) {
+            window->show();
+            const char* name = window->metaObject()->className();
+            QVERIFY2(QTest::qWaitForWindowExposed(window), name);
+            QTRY_VERIFY2(QGuiApplication::platformName() != QStringLiteral("xcb") ||
+                             window->frameGeometry() != window->geometry(),
+                         name); // framed by the window manager
+            const QRect screen = window->screen()->geometry();
+            const QRect room = window->screen()->availableGeometry();
+            // Across and down: the margins differ by a dropped fraction at most, or the frame
+            // starts where the room does.
+            const auto offPlace = [&] {
+                const QRect frame = window->frameGeometry();
+                const QMargins margins(frame.left() - screen.left(), frame.top() - screen.top(),
+                                       screen.right() - frame.right(),
+                                       screen.bottom() - frame.bottom());
+                return QPoint(frame.width() > room.width() ? frame.left() - room.left()
+                                                           : (margins.right() - margins.left()) / 2,
+                              frame.height() > room.height()
+                                  ? frame.top() - room.top()
+                                  : (margins.bottom() - margins.top()) / 2);
+            };
+            QTRY_COMPARE(offPlace(), QPoint());
+            tooWide += window->frameGeometry().width() > room.width();
+            window->hide();
+        }
+        // At 150 % on a screen 1280 pixels wide, the main and search windows do not fit.
+        QVERIFY(windows.main.devicePixelRatio() < 1.5 || tooWide == 2);
+    }
+
+    // Enter in any box of the detail window leaves it open; Escape closes it.
+    void detailWindowStaysOpenOnEnter() {
+        Affichage detail("");
+        QVERIFY(showActive(detail));
+        for (QLineEdit* box : detail.findChildren<QLineEdit*>()) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY2(detail.isVisible(), qPrintable(box->objectName()));
+        }
+        QTest::keyClick(&detail, Qt::Key_Escape);
+        QVERIFY(!detail.isVisible());
+    }
+
+    // Escape and Ctrl+W close the help window; Ctrl+F finds a word, Enter again the next one, and
+    // says when there is none.
     void helpWindowClosesOnItsKeysAndFindsWords() {
         for (const QKeySequence& closing :
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
@@ -162,6 +266,15 @@ private slots:
             QCOMPARE(first.selectedText().toLower(), QStringLiteral("canton"));
             QTest::keyClick(find, Qt::Key_Return);
             QVERIFY(browser->textCursor().selectionStart() > first.selectionStart());
+            // A text that is nowhere: "Introuvable" beside the box, until the text changes.
+            auto* notFound = window->findChild<QLabel*>();
+            QVERIFY(notFound != nullptr);
+            for (const auto& [key, shown] : {std::pair{Qt::Key_Z, false},
+                                             {Qt::Key_Return, true},
+                                             {Qt::Key_Backspace, false}}) {
+                QTest::keyClick(find, key);
+                QCOMPARE(notFound->isVisible(), shown);
+            }
             browser->setFocus();
             QTest::keySequence(window, closing);
             QTRY_VERIFY(window.isNull() || !window->isVisible());

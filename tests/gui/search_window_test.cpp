@@ -112,8 +112,8 @@ private slots:
     }
 
     // Tabbing through the boxes selects no option; the option group is one stop, on the selected
-    // option, and Space there keeps it. Selecting an option moves the focus to its box. Enter in
-    // the list does not close the window, Quitter does.
+    // option, and Space there keeps it. Selecting an option, or clicking it when it is selected,
+    // moves the focus to its box. Enter in the list does not close the window, Quitter does.
     void keyboardMovesThroughBoxesAndOptions() {
         QCOMPARE(selection(), QStringLiteral("1 Commune"));
         // The captions of the criteria in bold, the window's text not.
@@ -134,6 +134,8 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Space);
         QTest::keyClick(focused(), Qt::Key_Backtab);
         QCOMPARE(selection(), QStringLiteral("5 NomRef"));
+        QTest::mouseClick(control<QRadioButton>(*window_, "Option1_5"), Qt::LeftButton);
+        QCOMPARE(selection(), QStringLiteral("5 NomCan"));
         // The arrows on the selected option select another, in index order and round.
         for (const auto& [from, key, selected] : {std::tuple{2, Qt::Key_Down, "3 NomRef"},
                                                   {5, Qt::Key_Right, "1 Commune"},
