@@ -79,28 +79,27 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
         written.push_back(std::to_string(10000 + i).append(129, 'x')); // 136 bytes with CR LF
     }
     struct Reading {
-        bool standardInput;
-        std::size_t firstLine; // where standard input stands
+        std::optional<std::size_t> inputAt; // the line standard input stands at, or a named file
         std::size_t blockSize;
         std::size_t cutTo; // when the first line is read
         std::size_t linesRead;
     };
     for (const Reading r :
-         {Reading{false, 0, 4096, 1000, 4096 / 136},
-          Reading{false, 0, 4096, kBytes - 100, kLines - 1},
-          Reading{false, 0, kBlockFromFileSize, kBytes - 2, kLines - 1},
-          Reading{true, 0, kBlockFromFileSize, kBytes / 2, kLines / 2},
-          Reading{true, 0, 4096, kBytes, kLines}, Reading{true, 1, 4096, kBytes, kLines - 1}}) {
+         {Reading{{}, 4096, 1000, 4096 / 136}, Reading{{}, 4096, kBytes - 100, kLines - 1},
+          Reading{{}, kBlockFromFileSize, kBytes - 2, kLines - 1},
+          Reading{0, kBlockFromFileSize, kBytes / 2, kLines / 2},
+          Reading{1, 4096, kBytes, kLines - 1}}) {
         TemporaryProgramDirectory directory;
         const auto file = directory.writeLines(written);
+        const std::size_t first = r.inputAt.value_or(0);
         const int input = ::dup(STDIN_FILENO);
         const int opened = ::open(file.c_str(), O_RDONLY);
-        ::lseek(opened, static_cast<off_t>(r.firstLine * 136), SEEK_SET);
+        ::lseek(opened, static_cast<off_t>(first * 136), SEEK_SET);
         ::dup2(opened, STDIN_FILENO);
         ::close(opened);
         Lines lines;
         const auto failure = forEachLine(
-            r.standardInput ? std::filesystem::path(kStandardInput) : file,
+            r.inputAt ? std::filesystem::path(kStandardInput) : file,
             [&](std::string_view line) {
                 if (lines.empty()) {
                     std::filesystem::resize_file(file, r.cutTo);
@@ -113,7 +112,7 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
         EXPECT_EQ(failure && failure->kind == ReadFailure::Kind::Unreadable, r.cutTo < kBytes)
             << r.cutTo;
         ASSERT_EQ(lines.size(), r.linesRead) << r.cutTo;
-        EXPECT_TRUE(std::equal(lines.begin(), lines.end(), written.begin() + r.firstLine));
+        EXPECT_TRUE(std::equal(lines.begin(), lines.end(), written.begin() + first));
     }
 }
 
