@@ -6,20 +6,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace orvel {
 namespace {
 
 constexpr std::size_t kLargestBuffer = std::size_t{256} * 1024;
 constexpr std::size_t kSmallestBuffer = 4096;
-// Far above any real reference file: a larger one is read block by block rather than brought
-// into memory whole.
-constexpr std::size_t kLargestMapping = std::size_t{256} << 20U;
 
 } // namespace
 
-ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : path_(path) {
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
     const bool standardInput = path == kStandardInput;
     if (standardInput) {
         descriptor_ = STDIN_FILENO;
@@ -40,13 +36,11 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : pat
         fail(ReadFailure::Kind::Unreadable);
         return;
     }
-    size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
-    // Standard input may start anywhere in its file: it is only ever read.
-    if (mapped && owned_ && size_ <= kLargestMapping) {
-        mapping_.emplace(descriptor_, size_);
-        if (mapping_->bytes().empty()) {
-            mapping_.reset();
-        }
+    if (regular) {
+        // Standard input may stand anywhere in its file, even past its end; a file just opened
+        // stands at its beginning.
+        const off_t start = ::lseek(descriptor_, 0, SEEK_CUR);
+        size_ = static_cast<std::size_t>(std::max<off_t>(status.st_size - start, 0));
     }
 }
 
@@ -69,26 +63,13 @@ std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
         got = ::read(descriptor_, into, count);
     } while (got == -1 && errno == EINTR);
     // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
-    // A file that ends before its size when opened was cut short under the reader.
-    if (got == -1 || (got == 0 && owned_ && bytesRead_ < size_)) {
+    // A file that ends before the bytes it held when opened was cut short under the reader.
+    if (got == -1 || (got == 0 && bytesRead_ < size_)) {
         fail(ReadFailure::Kind::Unreadable);
         return 0;
     }
     bytesRead_ += static_cast<std::size_t>(got);
     return static_cast<std::size_t>(got);
-}
-
-std::string_view ReadOnlyFile::nextBlock(std::vector<char>& buffer) {
-    if (!mapping_) {
-        return {buffer.data(), read(buffer.data(), buffer.size())};
-    }
-    if (!std::exchange(mappingGiven_, true)) {
-        return mapping_->bytes();
-    }
-    if (mapping_->wasCut()) {
-        fail(ReadFailure::Kind::Unreadable);
-    }
-    return {};
 }
 
 Result<std::string> readStart(const std::filesystem::path& path, std::size_t count) {
@@ -110,13 +91,10 @@ Result<std::string> readStart(const std::filesystem::path& path, std::size_t cou
 }
 
 LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize)
-    : file_(path, blockSize == kBlockFromFileSize) {
+    : file_(path), buffer_(blockSize != kBlockFromFileSize
+                               ? blockSize
+                               : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer)) {
     endOfFile_ = file_.failure().has_value();
-    if (!file_.isMapped()) {
-        buffer_.resize(blockSize != kBlockFromFileSize
-                           ? blockSize
-                           : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer));
-    }
     carried_.reserve(kRecordLength);
 }
 
@@ -124,9 +102,7 @@ bool LineReader::refill() {
     if (endOfFile_) {
         return false;
     }
-    const std::string_view block = file_.nextBlock(buffer_);
-    block_ = block.data();
-    const std::size_t count = block.size();
+    const std::size_t count = file_.read(buffer_.data(), buffer_.size());
     position_ = 0;
     end_ = count;
     lineFeedKnown_ = false;
@@ -140,7 +116,7 @@ bool LineReader::refill() {
 const char* LineReader::findTerminator() {
     // The next LF is searched once and kept, so that a file of lone CRs is not scanned to the
     // end of the block for every line.
-    const char* data = block_;
+    const char* data = buffer_.data();
     if (!lineFeedKnown_ || lineFeed_ < position_) {
         const void* found = std::memchr(data + position_, '\n', end_ - position_);
         lineFeed_ = found != nullptr
@@ -166,13 +142,13 @@ bool LineReader::next(std::string_view& line) {
         }
         if (skipLineFeed_) {
             skipLineFeed_ = false;
-            if (block_[position_] == '\n') {
+            if (buffer_[position_] == '\n') {
                 ++position_;
                 continue;
             }
         }
-        const char* begin = block_ + position_;
-        const char* stop = block_ + end_;
+        const char* begin = buffer_.data() + position_;
+        const char* stop = buffer_.data() + end_;
         const char* terminator = findTerminator();
         const auto length = static_cast<std::size_t>(terminator - begin);
 
@@ -188,7 +164,7 @@ bool LineReader::next(std::string_view& line) {
         position_ += length + 1;
         if (*terminator == '\r') {
             if (position_ < end_) {
-                if (block_[position_] == '\n') {
+                if (buffer_[position_] == '\n') {
                     ++position_;
                 }
             } else {

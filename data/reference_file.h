@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/mapped_file.h"
 #include "data/read_failure.h"
 
 #include <cstddef>
@@ -26,12 +25,12 @@ inline constexpr std::size_t kRecordLength = 138;
 // The reference file, open for reading only. It is opened before its kind is known, without
 // waiting: a named pipe, a device or a directory put in its place, even between a look and the
 // opening, is then refused as unreadable, and a read that would wait is a failure to read. A file
-// cut short while it is read is a failure to read it too, not a shorter file.
+// cut short while it is read is a failure to read it too, not a shorter file: it is copied out
+// block by block, where a cut shows as an end before the bytes the file held when opened (mapped
+// into memory, the bytes cut from its last page would read as zeros, with no error).
 class ReadOnlyFile {
 public:
-    // mapped: whether the file, when it is a regular one of a reasonable size, is mapped into
-    // memory and handed over whole by nextBlock() instead of being copied out.
-    explicit ReadOnlyFile(const std::filesystem::path& path, bool mapped = false);
+    explicit ReadOnlyFile(const std::filesystem::path& path);
     ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
@@ -39,17 +38,12 @@ public:
     // The failure to open or read the file, if any.
     [[nodiscard]] const std::optional<ReadFailure>& failure() const { return failure_; }
 
-    // The size of the file when it was opened.
+    // The bytes there were to read when the file was opened: from standard input, those after
+    // where it stood; 0 when it is not a regular file.
     [[nodiscard]] std::size_t size() const { return size_; }
-
-    [[nodiscard]] bool isMapped() const { return mapping_.has_value(); }
 
     // Reads at most count bytes; 0 at the end of the file or once it has failed.
     std::size_t read(char* into, std::size_t count);
-
-    // The next bytes of the file: all of them at once when it is mapped, else what one read()
-    // puts into the buffer. Empty at the end of the file or once it has failed.
-    std::string_view nextBlock(std::vector<char>& buffer);
 
 private:
     void fail(ReadFailure::Kind kind);
@@ -59,13 +53,10 @@ private:
     bool owned_ = true; // standard input stays open
     std::size_t size_ = 0;
     std::size_t bytesRead_ = 0;
-    std::optional<MappedFile> mapping_;
-    bool mappingGiven_ = false;
     std::optional<ReadFailure> failure_;
 };
 
-// The whole file as one block when it can be mapped, else blocks sized from the file, within
-// bounds.
+// Blocks sized from the file, within bounds.
 inline constexpr std::size_t kBlockFromFileSize = 0;
 
 // Reads the reference file from its first line to its last, read-only and streaming.
@@ -89,7 +80,6 @@ private:
 
     ReadOnlyFile file_;
     std::vector<char> buffer_;
-    const char* block_ = nullptr;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool endOfFile_ = false;
