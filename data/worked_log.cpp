@@ -64,14 +64,16 @@ std::variant<WorkedLog, WorkedLogFailure> readFile(const std::filesystem::path& 
     }
     std::string copy;
     const std::string_view bytes = contentsOf(in, copy);
+    // The content tells the format, whatever the file's name says.
     LogReading reading;
     std::optional<std::string> malformed;
-    const bool listsContacts = looksLikeAdx(bytes) || looksLikeAdif(bytes);
+    bool listsContacts = true;
     if (looksLikeAdx(bytes)) {
         readAdx(bytes, reading);
-    } else if (listsContacts) {
+    } else if (looksLikeAdif(bytes)) {
         readAdif(bytes, reading);
     } else {
+        listsContacts = false;
         malformed = readPlainList(bytes, reading);
     }
     // A mapped file cut short under the reader shows once its bytes have been read.
