@@ -193,13 +193,8 @@ void readAdif(std::string_view log, LogReading& reading) {
             });
             continue;
         }
-        const std::size_t byCharacters = endInCharacters(log, at, *length);
-        const std::size_t byBytes = *length <= log.size() - at ? at + *length : kNone;
-        const std::size_t end = endsField(log, byCharacters) ? byCharacters
-                                : endsField(log, byBytes)    ? byBytes
-                                                             : kNone;
-        // A field that fits neither way is passed over; what follows its tag is read again.
-        if (end == kNone && byBytes == kNone) {
+        // Data longer than the rest of the log is cut short, whatever its length counts.
+        if (*length > log.size() - at) {
             contact.cut = true;
             reading.report(LogReading::Problem::DataCutShort, [&] {
                 return field(*tag) + " est plus court que sa longueur, " +
@@ -208,6 +203,12 @@ void readAdif(std::string_view log, LogReading& reading) {
             });
             continue;
         }
+        const std::size_t byCharacters = endInCharacters(log, at, *length);
+        const std::size_t byBytes = at + *length;
+        const std::size_t end = endsField(log, byCharacters) ? byCharacters
+                                : endsField(log, byBytes)    ? byBytes
+                                                             : kNone;
+        // A field that fits neither way is passed over; what follows its tag is read again.
         if (end == kNone) {
             reading.report(LogReading::Problem::FieldSkipped, [&] {
                 return field(*tag) + " est ignoré : sa longueur, " + std::string(tag->length) +

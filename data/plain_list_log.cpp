@@ -56,7 +56,6 @@ std::optional<std::string> readPlainList(std::string_view list, LogReading& read
             return "ligne " + std::to_string(number) + " : « " + shownLine(words) +
                    " » n'est pas une référence (code du diplôme, blanc, numéro)";
         }
-        reading.countContact();
         reading.addReferences(words.substr(0, blank), words.substr(reference));
     }
     return std::nullopt;
