@@ -94,8 +94,7 @@ std::variant<WorkedLog, WorkedLogFailure> readFile(const std::filesystem::path& 
 
 void WorkedReferences::add(std::string_view diploma, std::string_view reference) {
     std::string key = keyOf(diploma, reference);
-    if (!known_.contains(key)) {
-        known_.emplace(key, false);
+    if (known_.try_emplace(key, false).second) {
         order_.push_back(std::move(key));
     }
 }
