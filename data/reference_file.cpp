@@ -25,7 +25,8 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
     }
     if (descriptor_ == -1) {
         fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
-                                                 : ReadFailure::Kind::Unreadable);
+                                                 : ReadFailure::Kind::Unreadable,
+             errno);
         return;
     }
     // Only a regular file has an end: a named pipe may never be written, a device never end.
@@ -33,7 +34,7 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
     struct stat status {};
     const bool regular = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode);
     if (!regular && !standardInput) {
-        fail(ReadFailure::Kind::Unreadable);
+        fail(ReadFailure::Kind::Unreadable, S_ISDIR(status.st_mode) ? EISDIR : 0);
         return;
     }
     if (regular) {
@@ -50,8 +51,9 @@ ReadOnlyFile::~ReadOnlyFile() {
     }
 }
 
-void ReadOnlyFile::fail(ReadFailure::Kind kind) {
+void ReadOnlyFile::fail(ReadFailure::Kind kind, int error) {
     failure_ = ReadFailure{kind, path_};
+    error_ = error;
 }
 
 std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
@@ -65,7 +67,7 @@ std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
     // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
     // A file that ends before the bytes it held when opened was cut short under the reader.
     if (got == -1 || (got == 0 && bytesRead_ < size_)) {
-        fail(ReadFailure::Kind::Unreadable);
+        fail(ReadFailure::Kind::Unreadable, got == -1 ? errno : 0);
         return 0;
     }
     bytesRead_ += static_cast<std::size_t>(got);

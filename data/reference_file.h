@@ -38,6 +38,10 @@ public:
     // The failure to open or read the file, if any.
     [[nodiscard]] const std::optional<ReadFailure>& failure() const { return failure_; }
 
+    // The system's reason for the failure (an errno value): 0 when it gave none, for a file that
+    // is no regular one or was cut short while it was read; EISDIR for a directory.
+    [[nodiscard]] int systemError() const { return error_; }
+
     // The bytes there were to read when the file was opened: from standard input, those after
     // where it stood; 0 when it is not a regular file.
     [[nodiscard]] std::size_t size() const { return size_; }
@@ -46,7 +50,7 @@ public:
     std::size_t read(char* into, std::size_t count);
 
 private:
-    void fail(ReadFailure::Kind kind);
+    void fail(ReadFailure::Kind kind, int error);
 
     std::filesystem::path path_;
     int descriptor_ = -1;
@@ -54,6 +58,7 @@ private:
     std::size_t size_ = 0;
     std::size_t bytesRead_ = 0;
     std::optional<ReadFailure> failure_;
+    int error_ = 0;
 };
 
 // Blocks sized from the file, within bounds.
