@@ -183,7 +183,8 @@ Exemples :
 
 Les arguments et la sortie sont en UTF-8. Code de retour : 0 si des références sont
 trouvées, 1 si aucune, 2 en cas d'erreur (utilisation, fichier illisible, écriture
-impossible).
+impossible). Si le lecteur de la sortie la ferme avant la fin (… | head), orvel-query
+s'arrête sans message, avec le code 0.
 )";
 }
 

@@ -14,6 +14,9 @@ namespace {
 constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
 [[noreturn]] void fail(int error) {
+    if (error == EPIPE) {
+        throw ClosedPipe();
+    }
     throw Failure(std::string("écriture impossible sur la sortie standard : ") +
                   std::strerror(error));
 }
