@@ -78,7 +78,7 @@ void Output::finish() {
     errno = 0;
     // A closed standard output that was never written to has lost nothing.
     if (std::fclose(stdout) != 0 && (wroteAny_ || errno != EBADF)) {
-        fail(errno != 0 ? errno : EIO);
+        fail(errno); // fclose always says why it failed
     }
 }
 
