@@ -114,13 +114,15 @@ std::string listingLine(ListingOrder order, std::string_view record) {
 namespace {
 
 Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
-                            std::string_view diploma, std::string_view department,
-                            KeepRecords keepRecords, const LineObserver& onEveryLine) {
+                            std::optional<std::string_view> diploma,
+                            std::optional<std::string_view> department, KeepRecords keepRecords,
+                            const LineObserver& onEveryLine) {
+    const bool findsNothing = !diploma || !department;
     const Layout& layout = rowOf(listingOrder).layout;
     Listing listing;
     LineBuffer buffer;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
-        if (isListed(layout, record, diploma, department)) {
+        if (!findsNothing && isListed(layout, record, *diploma, *department)) {
             listing.lines.append(writeLine(buffer, layout, record));
             if (keepRecords == KeepRecords::Yes) {
                 listing.records.append(listing.readCount == 0 ? std::string_view() : record);
@@ -146,8 +148,9 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
 } // namespace
 
 Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
+                             std::optional<std::string_view> diploma,
+                             std::optional<std::string_view> department, KeepRecords keepRecords,
+                             const LineObserver& onEveryLine) {
     return reportingMemoryExhaustion(referenceFile, [&] {
         return readListing(listingOrder, referenceFile, diploma, department, keepRecords,
                            onEveryLine);

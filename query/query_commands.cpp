@@ -123,19 +123,13 @@ int runList(const Options& options) {
         noteKnown = [&worked](std::string_view line) { worked->noteKnown(line); };
     }
     const bool keepRecords = options.csv || worked.has_value();
-    Result<Listing> result = buildListing(
-        order, referenceFile(options), diplomaBytes.value_or(""), departmentBytes.value_or(""),
-        keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
+    Result<Listing> result =
+        buildListing(order, referenceFile(options), diplomaBytes, departmentBytes,
+                     keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
     if (!result.ok()) {
         return fileError(options, result.failure());
     }
     Listing& listing = result.value();
-    // A text the file cannot hold lists nothing, but the lines read still count.
-    if (!diplomaBytes || !departmentBytes) {
-        listing.lines = LineList();
-        listing.records = LineList();
-        listing.listedCount = 0;
-    }
     if (worked) {
         keepWorked(listing, *worked, options.workedOnly);
     }
@@ -166,11 +160,6 @@ int runSearch(const Options& options) {
         }
     };
     const auto writeResult = [&](const MatchingRecord& match) {
-        // A text the file cannot hold finds nothing; the file is read all the same, so that
-        // a file that cannot be read is still reported.
-        if (!text) {
-            return;
-        }
         writeHeaderOnce();
         ++found;
         if (!options.csv) {
@@ -181,7 +170,7 @@ int runSearch(const Options& options) {
         }
     };
     const std::optional<ReadFailure> failure =
-        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult,
+        forEachMatchingRecord(criterion, text, referenceFile(options), writeResult,
                               options.loose ? Matching::Loose : Matching::Exact);
     if (failure) {
         return fileError(options, *failure);
