@@ -4,13 +4,14 @@
 #include "data/reference_file.h"
 #include "data/revision.h"
 #include "listing/listing.h"
-#include "query/csv_rows.h"
 #include "query/query_arguments.h"
 #include "query/query_output.h"
+#include "query/record_printers.h"
 #include "query/worked_references.h"
 #include "search/search_engine.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace orvel::query {
@@ -92,21 +93,16 @@ void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnl
     listing.listedCount = listing.lines.size();
 }
 
+// The header line has no record behind it: the caption counts it, CSV does not.
 void writeListing(const Options& options, const Listing& listing) {
-    Output out;
-    if (options.csv) {
-        out.append(recordCsvHeader());
-    }
+    const std::unique_ptr<RecordPrinter> printer = recordPrinter(options);
+    const bool keptRecords = listing.records.size() == listing.lines.size();
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-        if (!options.csv) {
-            listing.lines.prefetchAfter(i);
-            out.appendLine({listing.lines[i]});
-        } else if (!listing.records[i].empty()) {
-            // The header line has no record behind it: the caption counts it, CSV does not.
-            out.append(recordCsvRow(listing.records[i]));
-        }
+        listing.lines.prefetchAfter(i);
+        printer->print({keptRecords ? listing.records[i] : std::string_view(),
+                        keptRecords && listing.records[i].empty(), listing.lines[i]});
     }
-    out.finish();
+    printer->finish();
 }
 
 int runList(const Options& options) {
@@ -150,24 +146,13 @@ int runSearch(const Options& options) {
     expectWords(options, 2, {"critère (1 à 5)", "texte à chercher"});
     const SearchCriterion criterion = criterionNamed(options.words[1]);
     const std::optional<std::string> text = cp1252Argument(options.words[2], "le texte à chercher");
-    // The results go straight out as they are found: nothing is kept. The CSV header comes
-    // with the first result, or at the end, so that a file that cannot be read prints nothing.
+    // The results go straight out as they are found: nothing is kept.
     std::size_t found = 0;
-    Output out;
-    const auto writeHeaderOnce = [&] {
-        if (options.csv && found == 0) {
-            out.append(recordCsvHeader());
-        }
-    };
+    const std::unique_ptr<RecordPrinter> printer = recordPrinter(options);
     const auto writeResult = [&](const MatchingRecord& match) {
-        writeHeaderOnce();
         ++found;
-        if (!options.csv) {
-            const SearchResultParts parts = searchResultParts(match.line);
-            out.appendLine({parts.start, parts.end});
-        } else if (!match.isHeaderLine) {
-            out.append(recordCsvRow(match.line));
-        }
+        const SearchResultParts parts = searchResultParts(match.line);
+        printer->print({match.line, match.isHeaderLine, parts.start, parts.end});
     };
     const std::optional<ReadFailure> failure =
         forEachMatchingRecord(criterion, text, referenceFile(options), writeResult,
@@ -175,8 +160,7 @@ int runSearch(const Options& options) {
     if (failure) {
         return fileError(options, *failure);
     }
-    writeHeaderOnce();
-    out.finish();
+    printer->finish();
     if (found == 0) {
         printNotice(options, "Pas de référence trouvée");
         return kNothingFound;
