@@ -20,6 +20,8 @@ struct Listing {
     // The record behind each line, in the same order, when asked for; empty behind the header
     // line, which a listing under "****" and "00" lists but which is no record.
     LineList records;
+    // Where the file's header line stands among the lines, when it is listed.
+    std::optional<std::size_t> headerLine;
     std::uint64_t listedCount = 0;
     std::uint64_t readCount = 0;
 };

@@ -84,12 +84,16 @@ void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnl
     Listing kept;
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         if (worked.contains(listing.records[i]) == workedOnly) {
+            if (listing.headerLine == i) {
+                kept.headerLine = kept.lines.size();
+            }
             kept.lines.append(listing.lines[i]);
             kept.records.append(listing.records[i]);
         }
     }
     listing.lines = std::move(kept.lines);
     listing.records = std::move(kept.records);
+    listing.headerLine = kept.headerLine;
     listing.listedCount = listing.lines.size();
 }
 
@@ -100,7 +104,7 @@ void writeListing(const Options& options, const Listing& listing) {
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         listing.lines.prefetchAfter(i);
         printer->print({keptRecords ? listing.records[i] : std::string_view(),
-                        keptRecords && listing.records[i].empty(), listing.lines[i]});
+                        listing.headerLine == i, listing.lines[i]});
     }
     printer->finish();
 }

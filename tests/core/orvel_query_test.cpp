@@ -284,6 +284,14 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
     const QueryOutcome none = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, header);
+    // An empty line inside the file is listed as a record with every field empty.
+    const std::string text = contentOf(file_);
+    std::ofstream(file_, std::ios::binary) << text.substr(0, text.find('\n') + 1) << "\r\n"
+                                           << text.substr(text.find('\n') + 1);
+    const std::vector<std::string> rows =
+        linesOf(query({"--csv", "list", "commune", "****", "00"}).out);
+    EXPECT_EQ(rows.size(), linesOf(query({"list", "commune", "****", "00"}).out).size());
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), ",,,,,,,,\r"), 1);
 }
 
 TEST_F(OrvelQueryTest, WorkedReferencesComeFromAPlainListOrAnAdifLog) {
