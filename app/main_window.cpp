@@ -2,6 +2,7 @@
 
 #include "app/help_viewer.h"
 #include "app/information_texts.h"
+#include "app/listing_captions.h"
 #include "data/catalogue.h"
 #include "data/reference_file.h"
 #include "data/version.h"
@@ -127,7 +128,7 @@ std::optional<QString> Main::fillList(ListingOrder order) {
     }
     Listing& listing = read.value();
     Imprimer->setEnabled(true);
-    const ListingCaptions captions = rowOf(order).captions;
+    const ListingCaptions& captions = captionsOf(order);
     Label2->setText(fromUtf8(captions.heading));
     Label6->setText(fromUtf8(captions.orderCaption));
     Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));

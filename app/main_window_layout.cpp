@@ -1,4 +1,5 @@
 // The main window's controls and menus, placed at their fixed positions in twips.
+#include "app/listing_captions.h"
 #include "app/main_window.h"
 #include "widgets/line_list_model.h"
 #include "widgets/qt_text.h"
@@ -127,7 +128,7 @@ void Main::buildControls() {
     setPaleYellow(Dpart);
     label3->setBuddy(Dpart);
 
-    for (const ListingOrderRow& row : kListingOrders) {
+    for (const ListingCaptions& row : kListingCaptions) {
         listingButtons_.at(static_cast<std::size_t>(row.order)) =
             button(client, row.buttonName, row.buttonCaption,
                    kFirstListingButtonLeft + static_cast<int>(row.order) * kButtonPitch);
