@@ -50,15 +50,12 @@ std::string refusal(char** argv) {
     std::vector<std::string_view> candidates;
     for (const option& known : kLongOptions) {
         const std::string_view name = known.name == nullptr ? "" : known.name;
-        if (name == typed) {
-            candidates = {name};
-            break;
-        }
         if (!name.empty() && name.starts_with(typed)) {
             candidates.push_back(name);
         }
     }
-    if (candidates.size() == 1 && std::string_view(argv[optind - 1]).size() > written.size()) {
+    // getopt takes the abbreviation of one option: refused, it was given a value.
+    if (candidates.size() == 1) {
         return "l'option « --" + std::string(candidates[0]) + " » ne prend pas d'argument";
     }
     if (candidates.size() > 1) {
