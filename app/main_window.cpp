@@ -2,6 +2,7 @@
 
 #include "app/help_viewer.h"
 #include "app/information_texts.h"
+#include "app/listing_captions.h"
 #include "data/catalogue.h"
 #include "data/reference_file.h"
 #include "data/version.h"
@@ -121,18 +122,13 @@ void Main::showListing(ListingOrder order) {
 std::optional<QString> Main::fillList(ListingOrder order) {
     const QString diploma = Type_Activite->currentText();
     Result<Listing> read =
-        buildListing(order, referenceFile_, toCp1252(diploma), toCp1252(Dpart->text()));
+        buildListing(order, referenceFile_, cp1252Text(diploma), cp1252Text(Dpart->text()));
     if (!read.ok()) {
         return fromUtf8(failureMessage(read.failure()));
     }
     Listing& listing = read.value();
-    // No record can hold a character that the file's encoding cannot.
-    if (!fitsCp1252(diploma) || !fitsCp1252(Dpart->text())) {
-        listing.lines = LineList();
-        listing.listedCount = 0;
-    }
     Imprimer->setEnabled(true);
-    const ListingCaptions captions = rowOf(order).captions;
+    const ListingCaptions& captions = captionsOf(order);
     Label2->setText(fromUtf8(captions.heading));
     Label6->setText(fromUtf8(captions.orderCaption));
     Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));

@@ -1,4 +1,5 @@
 // The main window's controls and menus, placed at their fixed positions in twips.
+#include "app/listing_captions.h"
 #include "app/main_window.h"
 #include "widgets/accessible_roles.h"
 #include "widgets/line_list_model.h"
@@ -132,7 +133,7 @@ void Main::buildControls() {
     Dpart->setAccessibleName(QStringLiteral("Département"));
     label3->setAccessibleName(Dpart->accessibleName());
 
-    for (const ListingOrderRow& row : kListingOrders) {
+    for (const ListingCaptions& row : kListingCaptions) {
         listingButtons_.at(static_cast<std::size_t>(row.order)) =
             button(client, row.buttonName, row.buttonCaption,
                    kFirstListingButtonLeft + static_cast<int>(row.order) * kButtonPitch);

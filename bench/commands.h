@@ -10,9 +10,6 @@ namespace orvel::bench {
 // out: GNU grep stops at the first match when its output is /dev/null, so no baseline may
 // write there.
 
-// The four listings, as the command-line tool's names them.
-inline constexpr std::string_view kOrderNames[] = {"commune", "reference", "canton", "postal"};
-
 // A listing of a diploma and a department by orvel-query; its error stream goes to out.err.
 std::string queryListing(const std::filesystem::path& file, std::string_view order,
                          std::string_view diploma, std::string_view department,

@@ -7,6 +7,7 @@
 #include "bench/bench_files.h"
 #include "bench/commands.h"
 #include "data/cp1252.h"
+#include "listing/listing_orders.h"
 
 #include <algorithm>
 #include <array>
@@ -187,9 +188,9 @@ int run(const std::filesystem::path& directory, int runs) {
     std::filesystem::create_directories(directory / "out");
     Cases cases(directory / "out");
 
-    for (const std::string_view order : kOrderNames) {
-        addListing(cases, "s1", sample, order, kEverything, true);
-        addListing(cases, "s1", sample, order, kOneDiploma, true);
+    for (const ListingOrderRow& row : kListingOrders) {
+        addListing(cases, "s1", sample, row.commandName, kEverything, true);
+        addListing(cases, "s1", sample, row.commandName, kOneDiploma, true);
     }
     addListing(cases, "s1", sample, "commune", kNothing, false);
     addListing(cases, "rep10", files.repeated, "commune", kEverything, false);
@@ -221,16 +222,16 @@ int run(const std::filesystem::path& directory, int runs) {
                      cpu(listingName(file, order, selection, "awk")));
     };
     std::vector<Goal> goals;
-    for (const std::string_view order : kOrderNames) {
-        const std::string name(order);
+    for (const ListingOrderRow& row : kListingOrders) {
+        const std::string name(row.commandName);
         goals.push_back({"list_" + name + "_vs_awk", "list " + name + " **** 00 / awk | sort -f",
-                         vsAwk("s1", order, kEverything), 0.25});
+                         vsAwk("s1", name, kEverything), 0.25});
     }
-    for (const std::string_view order : kOrderNames) {
-        const std::string name(order);
+    for (const ListingOrderRow& row : kListingOrders) {
+        const std::string name(row.commandName);
         goals.push_back({"list_" + name + "_dfcf29_vs_awk",
                          "list " + name + " DFCF 29 / awk | sort -f",
-                         vsAwk("s1", order, kOneDiploma), std::nullopt});
+                         vsAwk("s1", name, kOneDiploma), std::nullopt});
     }
     goals.push_back({"few_communes_vs_awk", "list commune, a few dozen communes / awk | sort -f",
                      vsAwk("few_communes", "commune", kEverything), 0.35});

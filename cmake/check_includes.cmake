@@ -1,4 +1,4 @@
-# cmake -DRULES=<file> -P check_includes.cmake: fails on an include the library may not make
+# cmake -DRULES=<file> -P check_includes.cmake: fails on an include the target may not make
 # (see OrvelLibrary.cmake).
 cmake_minimum_required(VERSION 3.25)
 include(${RULES})
@@ -9,12 +9,24 @@ foreach(source IN LISTS SOURCES)
     endif()
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line IN LISTS includes)
+        # A project file, quoted or in angle brackets under one of the project's folders.
+        set(file)
         if(line MATCHES "\"([^\"]+)\"")
-            if(NOT CMAKE_MATCH_1 IN_LIST ALLOWED)
-                list(APPEND faults "${source}: ${CMAKE_MATCH_1} is not in ${LIBRARY} nor in a library it links")
+            set(file ${CMAKE_MATCH_1})
+        elseif(line MATCHES "<(([^/>]+)/[^>]+)>")
+            # The match is read only once the if() is entered: the condition expands it too soon.
+            if(IS_DIRECTORY ${SOURCE_DIR}/${CMAKE_MATCH_2})
+                set(file ${CMAKE_MATCH_1})
             endif()
-        elseif(NOT USES_QT AND line MATCHES "<Q")
-            list(APPEND faults "${source}: ${line}: ${LIBRARY} does not link Qt")
+        endif()
+        cmake_path(GET source STEM stem)
+        if(file STREQUAL "${stem}.moc")
+            continue() # the meta-object code that AUTOMOC makes of the file itself
+        endif()
+        if(file AND NOT file IN_LIST ALLOWED)
+            list(APPEND faults "${source}: ${file} is not in ${TARGET} nor in a library it links")
+        elseif(NOT file AND NOT USES_QT AND line MATCHES "<Q")
+            list(APPEND faults "${source}: ${line}: ${TARGET} does not link Qt")
         endif()
     endforeach()
 endforeach()

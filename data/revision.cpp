@@ -13,7 +13,9 @@ constexpr Field kRevision{7, 24};
 } // namespace
 
 std::string_view revisionText(std::string_view headerLine) {
-    return fieldOf(headerLine, kRevision);
+    // A NUL byte ends the text, as it ends a string of the system: a file of zeros has none.
+    const std::string_view text = fieldOf(headerLine, kRevision);
+    return text.substr(0, text.find('\0'));
 }
 
 std::string revisionMessage(std::string_view revisionBase) {

@@ -8,7 +8,8 @@
 
 namespace orvel {
 
-// Columns 7 to 30 of the header line, unchanged: empty for a line shorter than 7 characters.
+// Columns 7 to 30 of the header line, unchanged, up to a NUL byte: empty for a line shorter than
+// 7 characters.
 std::string_view revisionText(std::string_view headerLine);
 
 // "Base de donnée " and the revision, or "Base de donnée non ouverte" when it is empty (UTF-8).

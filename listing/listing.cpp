@@ -114,13 +114,17 @@ std::string listingLine(ListingOrder order, std::string_view record) {
 namespace {
 
 Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
-                            std::string_view diploma, std::string_view department,
-                            KeepRecords keepRecords, const LineObserver& onEveryLine) {
+                            std::optional<std::string_view> diploma,
+                            std::optional<std::string_view> department, KeepRecords keepRecords,
+                            const LineObserver& onEveryLine) {
+    const bool findsNothing = !diploma || !department;
     const Layout& layout = rowOf(listingOrder).layout;
     Listing listing;
     LineBuffer buffer;
+    bool headerListed = false;
     const auto failure = forEachLine(referenceFile, [&](std::string_view record) {
-        if (isListed(layout, record, diploma, department)) {
+        if (!findsNothing && isListed(layout, record, *diploma, *department)) {
+            headerListed = headerListed || listing.readCount == 0;
             listing.lines.append(writeLine(buffer, layout, record));
             if (keepRecords == KeepRecords::Yes) {
                 listing.records.append(listing.readCount == 0 ? std::string_view() : record);
@@ -137,6 +141,11 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
     }
     const std::vector<std::size_t> order = sortOrder(listing.lines);
     listing.lines.reorder(order);
+    // The header line is read first, so it is the first line listed when it is listed at all.
+    if (headerListed) {
+        listing.headerLine =
+            static_cast<std::size_t>(std::find(order.begin(), order.end(), 0) - order.begin());
+    }
     if (keepRecords == KeepRecords::Yes) {
         listing.records.reorder(order);
     }
@@ -146,8 +155,9 @@ Result<Listing> readListing(ListingOrder listingOrder, const std::filesystem::pa
 } // namespace
 
 Result<Listing> buildListing(ListingOrder listingOrder, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department,
-                             KeepRecords keepRecords, const LineObserver& onEveryLine) {
+                             std::optional<std::string_view> diploma,
+                             std::optional<std::string_view> department, KeepRecords keepRecords,
+                             const LineObserver& onEveryLine) {
     return reportingMemoryExhaustion(referenceFile, [&] {
         return readListing(listingOrder, referenceFile, diploma, department, keepRecords,
                            onEveryLine);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,8 @@ struct Listing {
     // The record behind each line, in the same order, when asked for; empty behind the header
     // line, which a listing under "****" and "00" lists but which is no record.
     LineList records;
+    // Where the file's header line stands among the lines, when it is listed.
+    std::optional<std::size_t> headerLine;
     std::uint64_t listedCount = 0;
     std::uint64_t readCount = 0;
 };
@@ -30,9 +33,12 @@ enum class KeepRecords { No, Yes };
 using LineObserver = std::function<void(std::string_view line)>;
 
 // Reads the whole reference file and lists the records of the diploma and department texts
-// (Windows-1252, compared unchanged; "****" and "00" select every diploma and department).
+// (Windows-1252, compared unchanged; "****" and "00" select every diploma and department). A text
+// given as none holds a character that Windows-1252 lacks: no record can hold it, so nothing is
+// listed, but the file is read all the same, its lines counted and a failure to read it reported.
 Result<Listing> buildListing(ListingOrder order, const std::filesystem::path& referenceFile,
-                             std::string_view diploma, std::string_view department,
+                             std::optional<std::string_view> diploma,
+                             std::optional<std::string_view> department,
                              KeepRecords keepRecords = KeepRecords::No,
                              const LineObserver& onEveryLine = {});
 

@@ -67,27 +67,12 @@ constexpr Field columnsOf(const Layout& layout, const Piece& wanted) {
     return Field{column, 0};
 }
 
-// What a listing writes above the list, in UTF-8.
-struct ListingCaptions {
-    std::string_view heading;      // Label2, the column heading
-    std::string_view orderCaption; // Label6, "par ..."
-};
-
-// The end of the printed title and the printed column heading, Windows-1252 (0xE9 is é).
-struct PageHeader {
-    std::string_view titleEnd;
-    std::string_view heading;
-};
-
-// One listing order and everything that names or shows it.
+// One listing order as the engine knows it; the windows' captions and the printed page's header
+// live with the windows and the printer.
 struct ListingOrderRow {
     ListingOrder order;
-    std::string_view commandName;   // orvel-query list <name>
-    std::string_view buttonName;    // object name of its main window button
-    std::string_view buttonCaption; // UTF-8
-    ListingCaptions captions;
-    PageHeader page; // printed for the mode the order records
-    ListingMode mode;
+    std::string_view commandName; // orvel-query list <name>
+    ListingMode mode;             // what the main window records it as
     Layout layout;
 };
 
@@ -122,59 +107,23 @@ inline constexpr Piece kPostalCodePieces[] = {recordField(fields::kPostalCode),
                                               kCantonNumber,
                                               kCantonNameJoined};
 
-// The postal-code listing records the canton mode, so its page prints under the canton title.
-inline constexpr PageHeader kCantonPage{
-    " par Cantons", "Canton        Nom Canton         Reference       Nom Reference      "
-                    "                CP     Nom Commune"};
-
-// In the order of the main window's buttons, each row at the index of its order.
+// In the order of the main window's buttons, each row at the index of its order. The postal-code
+// listing records the canton mode.
 inline constexpr std::array<ListingOrderRow, 4> kListingOrders{{
     {ListingOrder::Commune,
      "commune",
-     "Aff_Commune",
-     "Affichage par nom de Commune",
-     {"                    Nom Commune                              CP           Reference       "
-      "           Nom Activité                                                           Canton  "
-      "          Nom Canton",
-      "par nom de Communes"},
-     {" par Communes", "         Nom Commune           CP  Reference              Nom "
-                       "Activit\xE9              Canton  Nom Canton"},
      ListingMode::Commune,
      {kCommunePieces, NumberCut::NumberAndBlank, Placeholder::NoCommune}},
     {ListingOrder::Reference,
      "reference",
-     "Aff_Reference",
-     "  Affichage par N°   de Référence",
-     {"        Reference                 Nom Reference                                           "
-      "           1er activation                      CP                 Nom Commune             "
-      "                   N° Canton",
-      "par N° de Références"},
-     {" par R\xE9"
-      "f\xE9rences",
-      " Reference     Nom Reference                        CP       Nom Commune        "
-      "    Canton  Nom Canton"},
      ListingMode::Reference,
      {kReferencePieces, NumberCut::NumberOnly, Placeholder::NoReference}},
     {ListingOrder::Canton,
      "canton",
-     "Aff_Canton",
-     "Affichage par  N°  de Canton",
-     {"   Canton        Nom Canton                                            Reference          "
-      "       Nom Reference                                                      CP              "
-      "Nom Commune",
-      "par N° de Cantons"},
-     kCantonPage,
      ListingMode::Canton,
      {kCantonPieces, NumberCut::NumberOnly, Placeholder::UnnumberedCanton}},
     {ListingOrder::PostalCode,
      "postal",
-     "Aff_CP",
-     "Affichage par N° de Code Postal",
-     {"        CP            Nom Commune                                      Reference          "
-      "       Nom Reference                                                          Canton      "
-      "         Nom Canton",
-      "par N° de Code Postal"},
-     kCantonPage,
      ListingMode::Canton,
      {kPostalCodePieces, NumberCut::NumberOnly, Placeholder::NoPostalCode}},
 }};

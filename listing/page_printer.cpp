@@ -1,6 +1,9 @@
 #include "listing/page_printer.h"
 
+#include "data/utf8.h"
+
 #include <algorithm>
+#include <iterator>
 
 namespace orvel {
 namespace {
@@ -9,11 +12,36 @@ namespace {
 constexpr std::string_view kTitleStart = "                            Affichage des r\xE9"
                                          "f\xE9rences ";
 
-// The page of a mode: that of the first order that records it.
+// The end of the printed title and the printed column heading of a mode, Windows-1252.
+struct PageHeader {
+    ListingMode mode;
+    std::string_view titleEnd;
+    std::string_view heading;
+};
+
+constexpr PageHeader kPageHeaders[] = {
+    {ListingMode::Commune, " par Communes",
+     "         Nom Commune           CP  Reference              Nom Activit\xE9              Canton"
+     "  Nom Canton"},
+    {ListingMode::Reference,
+     " par R\xE9"
+     "f\xE9rences",
+     " Reference     Nom Reference                        CP       Nom Commune            Canton  "
+     "Nom Canton"},
+    {ListingMode::Canton, " par Cantons",
+     "Canton        Nom Canton         Reference       Nom Reference                      CP     "
+     "Nom Commune"},
+};
+
+static_assert(std::all_of(std::begin(kPageHeaders), std::end(kPageHeaders),
+                          [](const PageHeader& header) {
+                              return holdsNoUtf8(kTitleStart) && holdsNoUtf8(header.titleEnd) &&
+                                     holdsNoUtf8(header.heading);
+                          }));
+
 const PageHeader& headerOf(ListingMode mode) {
-    return std::find_if(kListingOrders.begin(), kListingOrders.end(),
-                        [mode](const ListingOrderRow& row) { return row.mode == mode; })
-        ->page;
+    return *std::find_if(std::begin(kPageHeaders), std::end(kPageHeaders),
+                         [mode](const PageHeader& header) { return header.mode == mode; });
 }
 
 } // namespace

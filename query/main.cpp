@@ -5,6 +5,7 @@
 #include "query/query_options.h"
 #include "query/query_output.h"
 
+#include <csignal>
 #include <exception>
 #include <new>
 #include <string>
@@ -27,8 +28,13 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed pipe shows as a failed write, which ends the program quietly, rather than as a
+    // signal that kills it.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         return run(argc, argv);
+    } catch (const ClosedPipe&) {
+        return kFound;
     } catch (const UsageError& error) {
         printError(std::string("orvel-query : ") + error.what());
         printError("Essayez « orvel-query --help » pour plus d'informations.");

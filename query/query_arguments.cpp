@@ -1,6 +1,7 @@
 #include "query/query_arguments.h"
 
 #include "data/cp1252.h"
+#include "data/utf8.h"
 #include "query/query_options.h"
 
 namespace orvel::query {

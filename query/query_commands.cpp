@@ -5,12 +5,13 @@
 #include "data/revision.h"
 #include "data/worked_log.h"
 #include "listing/listing.h"
-#include "query/csv_rows.h"
 #include "query/query_arguments.h"
 #include "query/query_output.h"
+#include "query/record_printers.h"
 #include "search/search_engine.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace orvel::query {
@@ -83,12 +84,16 @@ void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnl
     Listing kept;
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
         if (worked.contains(listing.records[i]) == workedOnly) {
+            if (listing.headerLine == i) {
+                kept.headerLine = kept.lines.size();
+            }
             kept.lines.append(listing.lines[i]);
             kept.records.append(listing.records[i]);
         }
     }
     listing.lines = std::move(kept.lines);
     listing.records = std::move(kept.records);
+    listing.headerLine = kept.headerLine;
     listing.listedCount = listing.lines.size();
 }
 
@@ -106,20 +111,14 @@ WorkedReferences workedReferences(const std::filesystem::path& file) {
 }
 
 void writeListing(const Options& options, const Listing& listing) {
-    Output out;
-    if (options.csv) {
-        out.append(recordCsvHeader());
-    }
+    const std::unique_ptr<RecordPrinter> printer = recordPrinter(options);
+    const bool keptRecords = listing.records.size() == listing.lines.size();
     for (std::size_t i = 0; i < listing.lines.size(); ++i) {
-        if (!options.csv) {
-            listing.lines.prefetchAfter(i);
-            out.appendLine({listing.lines[i]});
-        } else if (!listing.records[i].empty()) {
-            // The header line has no record behind it: the caption counts it, CSV does not.
-            out.append(recordCsvRow(listing.records[i]));
-        }
+        listing.lines.prefetchAfter(i);
+        printer->print({keptRecords ? listing.records[i] : std::string_view(),
+                        listing.headerLine == i, listing.lines[i]});
     }
-    out.finish();
+    printer->finish();
 }
 
 int runList(const Options& options) {
@@ -136,19 +135,13 @@ int runList(const Options& options) {
         noteKnown = [&worked](std::string_view line) { worked->noteKnown(line); };
     }
     const bool keepRecords = options.csv || worked.has_value();
-    Result<Listing> result = buildListing(
-        order, referenceFile(options), diplomaBytes.value_or(""), departmentBytes.value_or(""),
-        keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
+    Result<Listing> result =
+        buildListing(order, referenceFile(options), diplomaBytes, departmentBytes,
+                     keepRecords ? KeepRecords::Yes : KeepRecords::No, noteKnown);
     if (!result.ok()) {
         return fileError(options, result.failure());
     }
     Listing& listing = result.value();
-    // A text the file cannot hold lists nothing, but the lines read still count.
-    if (!diplomaBytes || !departmentBytes) {
-        listing.lines = LineList();
-        listing.records = LineList();
-        listing.listedCount = 0;
-    }
     if (worked) {
         keepWorked(listing, *worked, options.workedOnly);
     }
@@ -169,38 +162,21 @@ int runSearch(const Options& options) {
     expectWords(options, 2, {"critère (1 à 5)", "texte à chercher"});
     const SearchCriterion criterion = criterionNamed(options.words[1]);
     const std::optional<std::string> text = cp1252Argument(options.words[2], "le texte à chercher");
-    // The results go straight out as they are found: nothing is kept. The CSV header comes
-    // with the first result, or at the end, so that a file that cannot be read prints nothing.
+    // The results go straight out as they are found: nothing is kept.
     std::size_t found = 0;
-    Output out;
-    const auto writeHeaderOnce = [&] {
-        if (options.csv && found == 0) {
-            out.append(recordCsvHeader());
-        }
-    };
+    const std::unique_ptr<RecordPrinter> printer = recordPrinter(options);
     const auto writeResult = [&](const MatchingRecord& match) {
-        // A text the file cannot hold finds nothing; the file is read all the same, so that
-        // a file that cannot be read is still reported.
-        if (!text) {
-            return;
-        }
-        writeHeaderOnce();
         ++found;
-        if (!options.csv) {
-            const SearchResultParts parts = searchResultParts(match.line);
-            out.appendLine({parts.start, parts.end});
-        } else if (!match.isHeaderLine) {
-            out.append(recordCsvRow(match.line));
-        }
+        const SearchResultParts parts = searchResultParts(match.line);
+        printer->print({match.line, match.isHeaderLine, parts.start, parts.end});
     };
     const std::optional<ReadFailure> failure =
-        forEachMatchingRecord(criterion, text.value_or(""), referenceFile(options), writeResult,
+        forEachMatchingRecord(criterion, text, referenceFile(options), writeResult,
                               options.loose ? Matching::Loose : Matching::Exact);
     if (failure) {
         return fileError(options, *failure);
     }
-    writeHeaderOnce();
-    out.finish();
+    printer->finish();
     if (found == 0) {
         printNotice(options, "Pas de référence trouvée");
         return kNothingFound;

@@ -16,4 +16,8 @@ public:
     using Failure::Failure;
 };
 
+// The reader of standard output went away (… | head): as any filter, the tool then stops at
+// once, without a message, and exits with 0.
+class ClosedPipe : public std::exception {};
+
 } // namespace orvel::query

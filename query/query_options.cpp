@@ -5,6 +5,7 @@
 #include "listing/listing_orders.h"
 
 #include <getopt.h>
+#include <string_view>
 
 namespace orvel::query {
 namespace {
@@ -12,7 +13,10 @@ namespace {
 // Options with no short form take a code above any character.
 enum LongOnly : int { kCsv = 256, kLoose, kWorked, kWorkedOnly, kVersion };
 
-constexpr char kShortOptions[] = ":f:qh";
+// "-" hands each word over in its place, so that options may follow the words even where
+// POSIXLY_CORRECT would end them at the first word; ":" tells a missing argument apart.
+constexpr char kShortOptions[] = "-:f:qh";
+constexpr int kWord = 1;
 constexpr option kLongOptions[] = {
     {"file", required_argument, nullptr, 'f'},
     {"csv", no_argument, nullptr, kCsv},
@@ -35,6 +39,36 @@ std::string writtenOption(char** argv) {
     return std::string("-") + static_cast<char>(optopt);
 }
 
+// What is wrong with an option getopt refused: unknown, ambiguous, or given a value it does not
+// take (a long option's abbreviation is named by the option's full name).
+std::string refusal(char** argv) {
+    const std::string written = writtenOption(argv);
+    if (!written.starts_with("--")) {
+        return "option inconnue : « " + written + " »";
+    }
+    const std::string_view typed = std::string_view(written).substr(2);
+    std::vector<std::string_view> candidates;
+    for (const option& known : kLongOptions) {
+        const std::string_view name = known.name == nullptr ? "" : known.name;
+        if (!name.empty() && name.starts_with(typed)) {
+            candidates.push_back(name);
+        }
+    }
+    // getopt takes the abbreviation of one option: refused, it was given a value.
+    if (candidates.size() == 1) {
+        return "l'option « --" + std::string(candidates[0]) + " » ne prend pas d'argument";
+    }
+    if (candidates.size() > 1) {
+        std::string names;
+        for (const std::string_view name : candidates) {
+            names += names.empty() ? "" : name == candidates.back() ? " ou " : ", ";
+            names += "--" + std::string(name);
+        }
+        return "option ambiguë : « " + written + " » (" + names + ")";
+    }
+    return "option inconnue : « " + written + " »";
+}
+
 } // namespace
 
 Options parseCommandLine(int argc, char** argv) {
@@ -44,6 +78,9 @@ Options parseCommandLine(int argc, char** argv) {
     int code = 0;
     while ((code = getopt_long(argc, argv, kShortOptions, kLongOptions, nullptr)) != -1) {
         switch (code) {
+        case kWord:
+            options.words.emplace_back(optarg);
+            break;
         case 'f':
             options.file = optarg;
             break;
@@ -71,10 +108,10 @@ Options parseCommandLine(int argc, char** argv) {
         case ':':
             throw UsageError("l'option « " + writtenOption(argv) + " » demande un argument");
         default:
-            throw UsageError("option inconnue : « " + writtenOption(argv) + " »");
+            throw UsageError(refusal(argv));
         }
     }
-    options.words.assign(argv + optind, argv + argc);
+    options.words.insert(options.words.end(), argv + optind, argv + argc);
     return options;
 }
 
@@ -145,7 +182,8 @@ Exemples :
 
 Les arguments et la sortie sont en UTF-8. Code de retour : 0 si des références sont
 trouvées, 1 si aucune, 2 en cas d'erreur (utilisation, fichier illisible, écriture
-impossible).
+impossible). Si le lecteur de la sortie la ferme avant la fin (… | head), orvel-query
+s'arrête sans message, avec le code 0.
 )";
 }
 

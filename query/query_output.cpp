@@ -14,6 +14,9 @@ namespace {
 constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
 [[noreturn]] void fail(int error) {
+    if (error == EPIPE) {
+        throw ClosedPipe();
+    }
     throw Failure(std::string("écriture impossible sur la sortie standard : ") +
                   std::strerror(error));
 }
@@ -75,7 +78,7 @@ void Output::finish() {
     errno = 0;
     // A closed standard output that was never written to has lost nothing.
     if (std::fclose(stdout) != 0 && (wroteAny_ || errno != EBADF)) {
-        fail(errno != 0 ? errno : EIO);
+        fail(errno); // fclose always says why it failed
     }
 }
 

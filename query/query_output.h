@@ -9,9 +9,9 @@
 namespace orvel::query {
 
 // Standard output, checked: every write and the final close either succeed or throw Failure
-// with the system's reason (full disk, closed descriptor, broken pipe), so that a script never
-// takes a cut listing for a whole one. Writes are gathered in one buffer: a listing of 40,000 lines
-// is a few writes, not 40,000.
+// with the system's reason (full disk, closed descriptor), so that a script never takes a cut
+// listing for a whole one; a pipe that its reader closed throws ClosedPipe. Writes are gathered
+// in one buffer: a listing of 40,000 lines is a few writes, not 40,000.
 class Output {
 public:
     Output();

@@ -115,11 +115,13 @@ SearchResultParts searchResultParts(std::string_view record) {
 
 namespace {
 
-std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_view text,
+std::optional<ReadFailure> matchRecords(SearchCriterion criterion,
+                                        std::optional<std::string_view> text,
                                         const std::filesystem::path& referenceFile,
                                         const SearchRecordSink& onMatch, Matching matching) {
     const bool loose = matching == Matching::Loose;
-    const WantedText wanted = loose ? WantedText{looseText(text)} : wantedText(text);
+    const WantedText wanted =
+        loose ? WantedText{looseText(text.value_or(""))} : wantedText(text.value_or(""));
     // Blanks fold into nothing else, and nothing folds into a blank, so a text with no blank at
     // either end occurs in a value exactly when it occurs in the value stripped: only other
     // texts need the stripping.
@@ -129,7 +131,7 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
         const bool isHeaderLine = std::exchange(headerLine, false);
-        if (record.empty()) {
+        if (record.empty() || !text) {
             return;
         }
         const std::string_view value = fieldValue(criterion, record, stripping, scratch);
@@ -145,7 +147,8 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion, std::string_v
 
 } // namespace
 
-std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std::string_view text,
+std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion,
+                                                 std::optional<std::string_view> text,
                                                  const std::filesystem::path& referenceFile,
                                                  const SearchRecordSink& onMatch,
                                                  Matching matching) {
@@ -154,7 +157,7 @@ std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion, std:
     });
 }
 
-Result<LineList> Cherche_Ref(SearchCriterion criterion, std::string_view text,
+Result<LineList> Cherche_Ref(SearchCriterion criterion, std::optional<std::string_view> text,
                              const std::filesystem::path& referenceFile) {
     // The results found so far are freed before the failure is reported.
     return reportingMemoryExhaustion(referenceFile, [&]() -> Result<LineList> {

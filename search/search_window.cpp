@@ -280,15 +280,11 @@ void Rechercher::runSearch() {
     // The search follows the selected option, which a box reached with Tab need not belong to.
     const auto criterion = static_cast<SearchCriterion>(Option1->checkedId());
     const QString text = boxOf(criterion)->text();
-    Result<LineList> found = Cherche_Ref(criterion, toCp1252(text), referenceFile_);
+    Result<LineList> found = Cherche_Ref(criterion, cp1252Text(text), referenceFile_);
     if (!found.ok()) {
         // The window stays as it was, so that the same search can be run again.
         showMessage(this, fromUtf8(failureMessage(found.failure())));
         return;
-    }
-    // No record can hold a character that the file's encoding cannot.
-    if (!fitsCp1252(text)) {
-        found.value() = LineList();
     }
     results_->setLines(std::move(found.value()));
     if (results_->rowCount() == 0) {

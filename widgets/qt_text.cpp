@@ -17,8 +17,12 @@ std::string toCp1252(const QString& text) {
     return utf8ToCp1252(text.toStdString());
 }
 
-bool fitsCp1252(const QString& text) {
-    return fromCp1252(toCp1252(text)) == text;
+std::optional<std::string> cp1252Text(const QString& text) {
+    std::string bytes = toCp1252(text);
+    if (fromCp1252(bytes) != text) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace orvel

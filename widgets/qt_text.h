@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace orvel {
@@ -9,9 +11,9 @@ namespace orvel {
 QString fromCp1252(std::string_view bytes);
 std::string toCp1252(const QString& text);
 
-// Whether the file's encoding holds every character of the text: one it cannot hold becomes '?'
-// in toCp1252, which would then match the records holding a real '?'.
-bool fitsCp1252(const QString& text);
+// The text in the file's bytes, or none when it holds a character that Windows-1252 lacks (such a
+// character becomes '?' in toCp1252, which would then match the records holding a real '?').
+std::optional<std::string> cp1252Text(const QString& text);
 
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

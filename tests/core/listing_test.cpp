@@ -2,6 +2,7 @@
 // generated file that holds every case the listings treat apart.
 
 #include "data/cp1252.h"
+#include "data/utf8.h"
 #include "listing/collation.h"
 #include "listing/listing.h"
 #include "tests/support/reference_file_builder.h"
@@ -127,6 +128,11 @@ std::vector<std::string> generatedFile() {
     }
     return lines;
 }
+
+// A Windows-1252 text holding a UTF-8 character by mistake is told apart.
+static_assert(holdsNoUtf8("R\xE9"
+                          "f\xE9rences \x80") &&
+              !holdsNoUtf8("Activit\xC3\xA9") && !holdsNoUtf8("\x80\x80"));
 
 TEST(Listing, ListsWhatAPlainReadingOfTheRecordsLists) {
     testing::TemporaryProgramDirectory directory;

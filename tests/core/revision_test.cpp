@@ -21,7 +21,9 @@ TEST(DatabaseRevision, ColumnsSevenToThirtyOfTheFirstLine) {
          "Base de donnée Révision 12   du 01/11  "},
         {"", "Base de donnée Révision 12   du 01/11  "}, // an empty file keeps it
         {"1234567", "Base de donnée 7"},
-        {"123456\r\n", "Base de donnée non ouverte"}, // a short first line is a line
+        {"123456\r\n", "Base de donnée non ouverte"},          // a short first line is a line
+        {std::string(40, '\0'), "Base de donnée non ouverte"}, // zeros hold no text
+        {std::string("HEADERR2\0 ", 10), "Base de donnée R2"},
         {"      R\x81\r\n", "Base de donnée R\uFFFD"},
     };
     for (const auto& [bytes, message] : steps) {
