@@ -55,11 +55,9 @@ constexpr Utf8Character decodeUtf8(std::string_view bytes) {
     return {c, length};
 }
 
-constexpr // Whether the bytes are strict UTF-8 throughout. constexpr, so that the program's fixed
-          // texts
-    // are checked as it is built.
-    constexpr bool
-    isValidUtf8(std::string_view bytes) {
+// Whether the bytes are strict UTF-8 throughout. constexpr, so that the program's fixed texts
+// are checked as it is built.
+constexpr bool isValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t length = decodeUtf8(bytes.substr(i)).length;
         if (length == 0) {
