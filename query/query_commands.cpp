@@ -4,7 +4,7 @@
 #include "data/reference_file.h"
 #include "data/revision.h"
 #include "listing/listing.h"
-#include "query/csv_rows.h"
+#include "listing/record_csv.h"
 #include "query/query_arguments.h"
 #include "query/query_output.h"
 #include "query/worked_references.h"
