@@ -3,11 +3,11 @@
 #include "data/program_directory.h"
 #include "data/reference_file.h"
 #include "data/revision.h"
+#include "data/worked_log.h"
 #include "listing/listing.h"
 #include "listing/record_csv.h"
 #include "query/query_arguments.h"
 #include "query/query_output.h"
-#include "query/worked_references.h"
 #include "search/search_engine.h"
 
 #include <array>
@@ -92,6 +92,19 @@ void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnl
     listing.listedCount = listing.lines.size();
 }
 
+// The log's references; what the reader passed over is said on standard error.
+WorkedReferences workedReferences(const std::filesystem::path& file) {
+    const std::variant<WorkedLog, WorkedLogFailure> read = readWorkedLog(file);
+    if (const auto* failure = std::get_if<WorkedLogFailure>(&read)) {
+        throw Failure(failure->message);
+    }
+    const WorkedLog& log = std::get<WorkedLog>(read);
+    for (const std::string& warning : log.warnings) {
+        printError("orvel-query : " + warning);
+    }
+    return log.references;
+}
+
 void writeListing(const Options& options, const Listing& listing) {
     Output out;
     if (options.csv) {
@@ -119,7 +132,7 @@ int runList(const Options& options) {
     std::optional<WorkedReferences> worked;
     LineObserver noteKnown;
     if (options.worked) {
-        worked = WorkedReferences::read(*options.worked);
+        worked = workedReferences(*options.worked);
         noteKnown = [&worked](std::string_view line) { worked->noteKnown(line); };
     }
     const bool keepRecords = options.csv || worked.has_value();

@@ -1,15 +1,14 @@
-#include "query/worked_references.h"
+#include "data/worked_log.h"
 
 #include "data/cp1252.h"
 #include "data/record.h"
-#include "query/query_failure.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-namespace orvel::query {
+namespace orvel {
 namespace {
 
 std::string upperCased(std::string_view text) {
@@ -24,27 +23,30 @@ std::string keyOf(std::string_view diploma, std::string_view reference) {
     return upperCased(trimBlanks(diploma)) + ' ' + upperCased(trimBlanks(reference));
 }
 
-std::string contentsOf(const std::filesystem::path& file) {
-    const auto fail = [&file](int error) {
-        return Failure("le journal « " + file.string() +
-                       " » ne peut pas être lu : " + std::strerror(error));
-    };
+// The reason the system gives, in French.
+std::string failureOf(const std::filesystem::path& file, int error) {
+    return "le journal « " + withReplacementCharacters(file.string()) +
+           " » ne peut pas être lu : " + std::strerror(error);
+}
+
+bool readContents(const std::filesystem::path& file, std::string& bytes, std::string& failure) {
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"),
                                                              &std::fclose);
     if (!in) {
-        throw fail(errno);
+        failure = failureOf(file, errno);
+        return false;
     }
-    std::string bytes;
     char block[65536];
     std::size_t count = 0;
     while ((count = std::fread(block, 1, sizeof block, in.get())) > 0) {
         bytes.append(block, count);
     }
     if (std::ferror(in.get()) != 0) {
-        throw fail(errno != 0 ? errno : EIO);
+        failure = failureOf(file, errno != 0 ? errno : EIO);
+        return false;
     }
-    return bytes;
+    return true;
 }
 
 bool isAdif(const std::filesystem::path& file) {
@@ -91,15 +93,21 @@ template <class OnContact> void forEachAdifContact(std::string_view log, OnConta
 
 } // namespace
 
-WorkedReferences WorkedReferences::read(const std::filesystem::path& file) {
+std::variant<WorkedLog, WorkedLogFailure> readWorkedLog(const std::filesystem::path& file) {
+    std::string contents;
+    std::string failure;
+    if (!readContents(file, contents, failure)) {
+        return WorkedLogFailure{failure};
+    }
     // The list and the log are UTF-8 text, like the rest of the command line.
-    const std::string bytes = utf8ToCp1252(contentsOf(file));
-    WorkedReferences worked;
+    const std::string bytes = utf8ToCp1252(contents);
+    WorkedLog log;
+    WorkedReferences& worked = log.references;
     if (isAdif(file)) {
         forEachAdifContact(bytes, [&worked](std::string_view diploma, std::string_view reference) {
             worked.add(diploma, reference);
         });
-        return worked;
+        return log;
     }
     std::size_t number = 0;
     std::size_t start = 0;
@@ -120,13 +128,13 @@ WorkedReferences WorkedReferences::read(const std::filesystem::path& file) {
         const std::string_view reference =
             blank == std::string_view::npos ? std::string_view() : trimBlanks(words.substr(blank));
         if (reference.empty() || reference.find(' ') != std::string_view::npos) {
-            throw UsageError(file.string() + ", ligne " + std::to_string(number) + " : « " +
-                             cp1252ToUtf8(words) +
-                             " » n'est pas une référence (code du diplôme, blanc, numéro)");
+            return WorkedLogFailure{withReplacementCharacters(file.string()) + ", ligne " +
+                                    std::to_string(number) + " : « " + cp1252ToUtf8(words) +
+                                    " » n'est pas une référence (code du diplôme, blanc, numéro)"};
         }
         worked.add(words.substr(0, blank), reference);
     }
-    return worked;
+    return log;
 }
 
 void WorkedReferences::add(std::string_view diploma, std::string_view reference) {
@@ -147,6 +155,10 @@ void WorkedReferences::noteKnown(std::string_view record) {
     }
 }
 
+std::size_t WorkedReferences::size() const {
+    return order_.size();
+}
+
 std::vector<std::string> WorkedReferences::unknown() const {
     std::vector<std::string> names;
     for (const std::string& key : order_) {
@@ -157,4 +169,4 @@ std::vector<std::string> WorkedReferences::unknown() const {
     return names;
 }
 
-} // namespace orvel::query
+} // namespace orvel
