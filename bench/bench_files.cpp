@@ -122,4 +122,39 @@ void writeBenchFiles(const std::filesystem::path& sample, const std::filesystem:
     writeFile(files.fewCommunes, few);
 }
 
+void writeBenchLog(const std::filesystem::path& sample, const std::filesystem::path& log,
+                   int contacts) {
+    const SampleLines lines = readSample(sample);
+    std::ofstream out(log, std::ios::binary);
+    const auto field = [&out](std::string_view name, std::string_view value) {
+        out << '<' << name << ':' << value.size() << '>' << value << ' ';
+    };
+    out << "Journal de trafic du banc d'essai\n<ADIF_VER:5>3.1.4 <PROGRAMID:5>banc <EOH>\n";
+    // Every seventh record, round the file: the log names a good part of the references.
+    constexpr std::size_t kStep = 7;
+    std::size_t record = 0;
+    for (int contact = 0; contact < contacts; ++contact) {
+        record = (record + kStep) % lines.records.size();
+        const std::string& line = lines.records[record];
+        const std::string call = "F" + std::to_string(contact % 10) + "ABC";
+        field("CALL", call);
+        field("QSO_DATE", "20260" + std::to_string(1 + contact % 9) + "15");
+        field("TIME_ON", "1234" + std::to_string(contact % 10) + "0");
+        field("BAND", "40m");
+        field("FREQ", "7.0" + std::to_string(10 + contact % 80));
+        field("MODE", contact % 2 == 0 ? "SSB" : "CW");
+        field("RST_SENT", "59");
+        field("RST_RCVD", "57");
+        field("NAME", "Jean-Pierre");
+        field("GRIDSQUARE", "JN18du");
+        field("SIG", trimBlanks(fieldOf(line, fields::kDiploma)));
+        field("SIG_INFO", trimBlanks(fieldOf(line, fields::kReference)));
+        field("COMMENT", "activation depuis le site, bon signal, merci pour le contact");
+        out << "<EOR>\n";
+    }
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + log.string());
+    }
+}
+
 } // namespace orvel::bench

@@ -1,0 +1,103 @@
+#include "widgets/traffic_log.h"
+
+#include "data/reference_file.h"
+#include "widgets/qt_text.h"
+#include "widgets/user_settings.h"
+
+#include <QFile>
+
+namespace orvel {
+namespace {
+
+const QString kFileSetting = QStringLiteral("Journal/Fichier");
+
+// A long list is cut: the message must fit the screen.
+constexpr qsizetype kMostItemsTold = 20;
+
+} // namespace
+
+TrafficLog::TrafficLog() {
+    const std::unique_ptr<QSettings> settings = userSettings();
+    const QString file = settings ? settings->value(kFileSetting).toString() : QString();
+    if (!file.isEmpty()) {
+        use(QFile::encodeName(file).toStdString());
+    }
+}
+
+void TrafficLog::choose(const std::filesystem::path& file) {
+    if (const std::unique_ptr<QSettings> settings = userSettings()) {
+        settings->setValue(kFileSetting, QFile::decodeName(file.c_str()));
+    }
+    use(file);
+}
+
+void TrafficLog::forget() {
+    if (const std::unique_ptr<QSettings> settings = userSettings()) {
+        settings->remove(kFileSetting);
+    }
+    use(std::nullopt);
+}
+
+void TrafficLog::use(std::optional<std::filesystem::path> file) {
+    watch_.reset();
+    told_.clear();
+    unknownChecked_ = false;
+    if (file) {
+        watch_.emplace(std::move(*file));
+    }
+}
+
+TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile) {
+    Reading reading;
+    if (!watch_) {
+        return reading;
+    }
+    auto& outcome = watch_->current();
+    if (const auto* failure = std::get_if<WorkedLogFailure>(&outcome)) {
+        reading.notices << fromUtf8(failure->message);
+        return reading;
+    }
+    WorkedLog& log = std::get<WorkedLog>(outcome);
+    const QString name = QFile::decodeName(watch_->file().c_str());
+    if (watch_->readAnew()) {
+        unknownChecked_ = false;
+        reading.notices << untold(QStringLiteral("Dans le journal « %1 » :").arg(name),
+                                  log.warnings);
+    }
+    // The references the file does not know are found by one reading of it per reading of the
+    // log; a file that cannot be read is told by the operation itself.
+    if (!unknownChecked_ && !forEachLine(referenceFile, [&log](std::string_view record) {
+            log.references.noteKnown(record);
+        })) {
+        unknownChecked_ = true;
+        reading.notices << untold(QStringLiteral("Le journal « %1 » nomme des références que le "
+                                                 "fichier des références ne connaît pas :")
+                                      .arg(name),
+                                  log.references.unknown());
+    }
+    reading.notices.removeAll(QString());
+    reading.worked = &log.references;
+    return reading;
+}
+
+QString TrafficLog::untold(const QString& heading, const std::vector<std::string>& items) {
+    QStringList fresh;
+    for (const std::string& item : items) {
+        const QString text = fromUtf8(item);
+        if (!told_.contains(text)) {
+            told_.insert(text);
+            fresh << text;
+        }
+    }
+    if (fresh.isEmpty()) {
+        return {};
+    }
+    if (fresh.size() > kMostItemsTold) {
+        const qsizetype more = fresh.size() - kMostItemsTold;
+        fresh.resize(kMostItemsTold);
+        fresh << QStringLiteral("… et %1 autres").arg(more);
+    }
+    return heading + QStringLiteral("\r\n") + fresh.join(QStringLiteral("\r\n"));
+}
+
+} // namespace orvel
