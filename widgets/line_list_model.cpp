@@ -69,7 +69,7 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
         return fromCp1252(lines_[line]);
     case Qt::AccessibleTextRole:
         if (worked(line)) {
-            return fromCp1252(lines_[line]) + QStringLiteral(", contactée");
+            return fromCp1252(lines_[line]).trimmed() + QStringLiteral(", contactée");
         }
         break;
     case Qt::FontRole:
