@@ -132,13 +132,13 @@ QStringList Main::fillList(ListingOrder order) {
     Label2->setText(fromUtf8(captions.heading));
     Label6->setText(fromUtf8(captions.orderCaption));
     const bool nothingListed = listing.listedCount == 0;
-    listLines_->setLines(std::move(listing.lines));
     listedRecords_ = std::move(listing.records);
     listedReadCount_ = listing.readCount;
     listedDiploma_ = diploma.toStdString();
+    QStringList notices;
+    listLines_->setLines(std::move(listing.lines), workedFlags(notices));
     Mode_Affichage = rowOf(order).mode;
     enableLogItems();
-    QStringList notices = markWorked();
     showCounts();
     if (nothingListed) {
         notices << fromUtf8(noMatchMessage(listedDiploma_));

@@ -76,9 +76,9 @@ private:
     // The traffic log's part, in main_window_log.cpp: its menu items and the worked count.
     void buildLogControls(QMenu* fichier);
     void enableLogItems();
-    // Marks the worked lines of the list after the log as it is now; returns the messages about
-    // the log to show once the busy pointer is gone.
-    QStringList markWorked();
+    // Which listed records are worked, after the log as it is now (none without a readable log);
+    // adds the messages about the log to show once the busy pointer is gone.
+    std::vector<bool> workedFlags(QStringList& notices);
     // The count caption of the lines shown and, with a log, how many of the listed are worked.
     void showCounts();
 

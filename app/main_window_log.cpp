@@ -61,19 +61,19 @@ void Main::enableLogItems() {
     Mnu_Exporter->setEnabled(Mode_Affichage != ListingMode::None);
 }
 
-QStringList Main::markWorked() {
-    TrafficLog::Reading log = trafficLog_.read(referenceFile_);
+std::vector<bool> Main::workedFlags(QStringList& notices) {
+    const TrafficLog::Reading log = trafficLog_.read(referenceFile_);
+    notices << log.notices;
+    listMarked_ = log.worked != nullptr;
     std::vector<bool> flags;
-    if (log.worked != nullptr) {
+    if (listMarked_) {
         flags.reserve(listedRecords_.size());
         for (std::size_t line = 0; line < listedRecords_.size(); ++line) {
             const std::string_view record = listedRecords_[line];
             flags.push_back(!record.empty() && log.worked->contains(record));
         }
     }
-    listMarked_ = log.worked != nullptr;
-    listLines_->setWorked(std::move(flags));
-    return log.notices;
+    return flags;
 }
 
 void Main::showCounts() {
@@ -115,7 +115,7 @@ void Main::Mnu_Journal_Click() {
     QStringList notices;
     {
         const BusyPointer busy;
-        notices = markWorked();
+        listLines_->setWorked(workedFlags(notices));
         showCounts();
     }
     for (const QString& notice : notices) {

@@ -65,15 +65,15 @@ bool trafficLogScene(const Grab& grab) {
         return false;
     }
     QTemporaryDir directory;
-    const QString log = directory.filePath(QStringLiteral("journal.txt"));
-    std::ofstream out(log.toStdString());
+    const std::string log = directory.filePath(QStringLiteral("journal.txt")).toStdString();
+    std::ofstream out(log);
     const orvel::LineList& records = listing.value().records;
     for (std::size_t line = 0; line < std::min<std::size_t>(records.size(), 60); line += 3) {
         out << "DFCF " << orvel::fieldOf(records[line], orvel::fields::kReference) << '\n';
     }
     out.close();
     orvel::Main window(orvel::programDirectory());
-    window.setFileQuestions({[log](QWidget*) { return log; }, {}});
+    window.setFileQuestions({[&log](QWidget*) { return QString::fromStdString(log); }, {}});
     window.findChild<QAction*>(QStringLiteral("Mnu_Journal"))->trigger();
     listCommunes(window);
     return grab(&window);

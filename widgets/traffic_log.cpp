@@ -39,6 +39,7 @@ void TrafficLog::forget() {
 }
 
 void TrafficLog::use(std::optional<std::filesystem::path> file) {
+    records_.reset();
     watch_.reset();
     told_.clear();
     unknownChecked_ = false;
@@ -54,20 +55,24 @@ TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile)
     }
     auto& outcome = watch_->current();
     if (const auto* failure = std::get_if<WorkedLogFailure>(&outcome)) {
+        records_.reset(); // its references are gone with the log
         reading.notices << fromUtf8(failure->message);
         return reading;
     }
-    WorkedLog& log = std::get<WorkedLog>(outcome);
+    auto& log = std::get<WorkedLog>(outcome);
     const QString name = QFile::decodeName(watch_->file().c_str());
     if (watch_->readAnew()) {
+        records_.emplace(log.references);
         unknownChecked_ = false;
         reading.notices << untold(QStringLiteral("Dans le journal « %1 » :").arg(name),
                                   log.warnings);
     }
     // The references the file does not know are found by one reading of it per reading of the
-    // log; a file that cannot be read is told by the operation itself.
-    if (!unknownChecked_ && !forEachLine(referenceFile, [&log](std::string_view record) {
+    // log, which also learns the answers for its records; a file that cannot be read is told by
+    // the operation itself.
+    if (!unknownChecked_ && !forEachLine(referenceFile, [&](std::string_view record) {
             log.references.noteKnown(record);
+            records_->learn(record);
         })) {
         unknownChecked_ = true;
         reading.notices << untold(QStringLiteral("Le journal « %1 » nomme des références que le "
@@ -76,7 +81,7 @@ TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile)
                                   log.references.unknown());
     }
     reading.notices.removeAll(QString());
-    reading.worked = &log.references;
+    reading.worked = &*records_;
     return reading;
 }
 

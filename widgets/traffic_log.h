@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/worked_log_watch.h"
+#include "data/worked_records.h"
 
 #include <QSet>
 #include <QStringList>
@@ -27,7 +28,7 @@ public:
     // What a listing or a search takes from the log: its worked references, none when it cannot
     // be read, and the messages to show about it once the operation is over.
     struct Reading {
-        const WorkedReferences* worked = nullptr;
+        const WorkedRecords* worked = nullptr;
         QStringList notices;
     };
     // Reads the log as it is now. Its warnings, and the references it names that the reference
@@ -41,6 +42,8 @@ private:
     QString untold(const QString& heading, const std::vector<std::string>& items);
 
     std::optional<WorkedLogWatch> watch_;
+    // The answers for the records of the reference file, learnt once per reading of the log.
+    std::optional<WorkedRecords> records_;
     QSet<QString> told_;          // warnings and unknown references of this log already shown
     bool unknownChecked_ = false; // since the log was last read
 };
