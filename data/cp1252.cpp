@@ -23,17 +23,17 @@ char* writeUtf8(char* out, char32_t c) {
     } else if (c < 0x800) {
         *out++ = static_cast<char>(0xC0 | (c >> 6));
         *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
     return out;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    char encoded[kMostUtf8PerByte];
-    out.append(encoded, writeUtf8(encoded, c));
 }
 
 char unicodeToCp1252(char32_t c) {
@@ -54,35 +54,14 @@ template <class OnCharacter>
 void forEachUtf8Character(std::string_view utf8, OnCharacter&& onCharacter) {
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            c = lead & 0x07;
-        }
-        bool valid = length != 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!valid) {
+        const Utf8Character character = decodeUtf8(utf8.substr(i));
+        if (character.length == 0) {
             onCharacter(std::nullopt, utf8.substr(i, 1));
             ++i;
             continue;
         }
-        onCharacter(std::optional<char32_t>(c), utf8.substr(i, length));
-        i += length;
+        onCharacter(std::optional<char32_t>(character.code), utf8.substr(i, character.length));
+        i += character.length;
     }
 }
 
@@ -108,6 +87,64 @@ constexpr std::array<unsigned char, 256> makeUpperTable() {
 }
 
 } // namespace
+
+void appendUtf8(std::string& out, char32_t c) {
+    char encoded[4];
+    out.append(encoded, writeUtf8(encoded, c));
+}
+
+Utf8Character decodeUtf8(std::string_view bytes) {
+    if (bytes.empty()) {
+        return {};
+    }
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    // The lead byte gives the length, its payload and the smallest character of that length:
+    // anything below is an overlong form. C0, C1 and F5 to FF lead nothing.
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t smallest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1FU;
+        smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0FU;
+        smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07U;
+        smallest = 0x10000;
+    }
+    if (length == 0 || bytes.size() < length) {
+        return {};
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if ((next & 0xC0U) != 0x80U) {
+            return {};
+        }
+        c = (c << 6U) | (next & 0x3FU);
+    }
+    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return {};
+    }
+    return {c, length};
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = decodeUtf8(bytes.substr(i)).length;
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
 
 char32_t cp1252ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {

@@ -24,7 +24,22 @@ inline constexpr std::size_t kMostUtf8PerByte = 3;
 // returns the end of what it wrote: for a caller that fills a buffer of its own.
 char* writeCp1252AsUtf8(char* out, std::string_view bytes);
 
-// Characters with no Windows-1252 byte, and malformed UTF-8, become '?'.
+// The first character of strict UTF-8 and the bytes it takes; length 0 when the bytes start no
+// well-formed sequence: a stray or missing continuation byte, an overlong form, a surrogate, a
+// character beyond U+10FFFF, a sequence cut short, or no bytes at all.
+struct Utf8Character {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+Utf8Character decodeUtf8(std::string_view bytes);
+
+// Appends the character, up to U+10FFFF, in UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
+// Whether the bytes are strict UTF-8 throughout.
+bool isValidUtf8(std::string_view bytes);
+
+// Characters with no Windows-1252 byte become '?', as does every byte of malformed UTF-8.
 std::string utf8ToCp1252(std::string_view utf8);
 
 // The text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD, for bytes

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace orvel {
@@ -33,6 +34,45 @@ ShownPlace placeOf(const std::filesystem::path& path) {
 }
 
 } // namespace
+
+std::string systemReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "fichier ou répertoire introuvable";
+    case ENOTDIR:
+        return "un élément du chemin n'est pas un répertoire";
+    case EISDIR:
+        return "c'est un répertoire";
+    case EACCES:
+    case EPERM:
+        return "permission refusée";
+    case ELOOP:
+        return "trop de liens symboliques";
+    case ENAMETOOLONG:
+        return "nom de fichier trop long";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    case ENOMEM:
+        return "mémoire insuffisante";
+    case EMFILE:
+    case ENFILE:
+        return "trop de fichiers ouverts";
+    case EAGAIN:
+        return "la lecture devrait attendre";
+    case ENXIO:
+    case ENODEV:
+        return "périphérique absent";
+    case EOVERFLOW:
+    case EFBIG:
+        return "fichier trop grand";
+    case ENOSPC:
+        return "plus de place sur le disque";
+    case EROFS:
+        return "système de fichiers en lecture seule";
+    default:
+        return "erreur système n° " + std::to_string(error);
+    }
+}
 
 std::string failureMessage(const ReadFailure& failure) {
     const ShownPlace place = placeOf(failure.path);

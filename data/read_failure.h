@@ -19,6 +19,9 @@ struct ReadFailure {
 // The French message shown to the user, in UTF-8; it names the file and its absolute directory.
 std::string failureMessage(const ReadFailure& failure);
 
+// The reason the system gives for a failure (an errno value), in French, starting in lower case.
+std::string systemReason(int error);
+
 // The value of an operation on the reference file, or the reason it could not be read.
 template <class T> class Result {
 public:

@@ -29,7 +29,8 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : pat
     }
     if (descriptor_ == -1) {
         fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
-                                                 : ReadFailure::Kind::Unreadable);
+                                                 : ReadFailure::Kind::Unreadable,
+             errno);
         return;
     }
     // Only a regular file has an end: a named pipe may never be written, a device never end.
@@ -37,7 +38,7 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, bool mapped) : pat
     struct stat status {};
     const bool regular = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode);
     if (!regular && !standardInput) {
-        fail(ReadFailure::Kind::Unreadable);
+        fail(ReadFailure::Kind::Unreadable, S_ISDIR(status.st_mode) ? EISDIR : 0);
         return;
     }
     size_ = regular ? static_cast<std::size_t>(status.st_size) : 0;
@@ -56,8 +57,9 @@ ReadOnlyFile::~ReadOnlyFile() {
     }
 }
 
-void ReadOnlyFile::fail(ReadFailure::Kind kind) {
+void ReadOnlyFile::fail(ReadFailure::Kind kind, int error) {
     failure_ = ReadFailure{kind, path_};
+    error_ = error;
 }
 
 std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
@@ -71,7 +73,7 @@ std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
     // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
     // A file that ends before its size when opened was cut short under the reader.
     if (got == -1 || (got == 0 && owned_ && bytesRead_ < size_)) {
-        fail(ReadFailure::Kind::Unreadable);
+        fail(ReadFailure::Kind::Unreadable, got == -1 ? errno : 0);
         return 0;
     }
     bytesRead_ += static_cast<std::size_t>(got);
@@ -86,7 +88,7 @@ std::string_view ReadOnlyFile::nextBlock(std::vector<char>& buffer) {
         return mapping_->bytes();
     }
     if (mapping_->wasCut()) {
-        fail(ReadFailure::Kind::Unreadable);
+        fail(ReadFailure::Kind::Unreadable, 0);
     }
     return {};
 }

@@ -39,6 +39,10 @@ public:
     // The failure to open or read the file, if any.
     [[nodiscard]] const std::optional<ReadFailure>& failure() const { return failure_; }
 
+    // The system's reason for the failure (an errno value): 0 when it gave none, for a file that
+    // is no regular one or was cut short while it was read; EISDIR for a directory.
+    [[nodiscard]] int systemError() const { return error_; }
+
     // The size of the file when it was opened.
     [[nodiscard]] std::size_t size() const { return size_; }
 
@@ -52,7 +56,7 @@ public:
     std::string_view nextBlock(std::vector<char>& buffer);
 
 private:
-    void fail(ReadFailure::Kind kind);
+    void fail(ReadFailure::Kind kind, int error);
 
     std::filesystem::path path_;
     int descriptor_ = -1;
@@ -62,6 +66,7 @@ private:
     std::optional<MappedFile> mapping_;
     bool mappingGiven_ = false;
     std::optional<ReadFailure> failure_;
+    int error_ = 0;
 };
 
 // The whole file as one block when it can be mapped, else blocks sized from the file, within

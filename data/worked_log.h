@@ -48,9 +48,11 @@ struct WorkedLogFailure {
     std::string message;
 };
 
-// Reads a log of worked references, without ever changing it: an ADIF log (SIG holds the diploma
-// code, SIG_INFO the reference number) or a plain list, "DFCF 29-001" a line, blank lines and
-// "#" comments allowed.
+// Reads a log of worked references, only ever reading it: an ADIF log (.adi: SIG holds the
+// diploma code, SIG_INFO the reference number, or several separated by commas; SIG_INTL and
+// SIG_INFO_INTL where they are missing), its XML form ADX, or a plain list, "DFCF 29-001" a
+// line, blank lines and "#" comments allowed. The content tells which, not the file's name.
+// Anything but a regular file is refused, and so is a list line that holds no reference.
 std::variant<WorkedLog, WorkedLogFailure> readWorkedLog(const std::filesystem::path& file);
 
 } // namespace orvel

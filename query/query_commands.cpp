@@ -94,11 +94,11 @@ void keepWorked(Listing& listing, const WorkedReferences& worked, bool workedOnl
 
 // The log's references; what the reader passed over is said on standard error.
 WorkedReferences workedReferences(const std::filesystem::path& file) {
-    const std::variant<WorkedLog, WorkedLogFailure> read = readWorkedLog(file);
+    const auto read = readWorkedLog(file);
     if (const auto* failure = std::get_if<WorkedLogFailure>(&read)) {
         throw Failure(failure->message);
     }
-    const WorkedLog& log = std::get<WorkedLog>(read);
+    const auto& log = std::get<WorkedLog>(read);
     for (const std::string& warning : log.warnings) {
         printError("orvel-query : " + warning);
     }

@@ -118,8 +118,10 @@ Options :
                       list : ne garde que les références pas encore contactées
                       d'après JOURNAL, liste de références (« DFCF 29-001 » par
                       ligne, lignes vides et commentaires # permis) ou journal ADIF
-                      (.adi, champs SIG et SIG_INFO) ; les références du journal
-                      que le fichier ne connaît pas sont signalées
+                      ou ADX (champs SIG et SIG_INFO, ou SIG_INTL et SIG_INFO_INTL ;
+                      numéros séparés par des virgules permis) ; ce qui est ignoré
+                      du journal et les références que le fichier ne connaît pas
+                      sont signalés
       --worked-only   list : avec --worked, ne garde que les références contactées
       --loose         search : ignore aussi les accents et les ligatures (etienne
                       trouve SAINT-ÉTIENNE, coeur trouve CŒUR)

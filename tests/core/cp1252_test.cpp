@@ -40,9 +40,18 @@ TEST(Cp1252, KnownCharactersBothWays) {
 // No Windows-1252 byte, or not UTF-8: one '?' for each character or stray byte.
 TEST(Cp1252, TextOutsideTheCodePageBecomesQuestionMarks) {
     const std::pair<std::string, std::string> pairs[] = {
-        {"\u0080\u009F", "??"},       {"\uFFFD", "?"}, {"日本", "??"},
-        {"\xF0\x9F\x98\x80z", "?z"},  {"\xC3", "?"},   {"\xE2\x82", "??"},
-        {"\xFF\xFE\x61\x62", "??ab"}, {"\xC3(", "?("}};
+        {"\u0080\u009F", "??"},
+        {"\uFFFD", "?"},
+        {"日本", "??"},
+        {"\xF0\x9F\x98\x80z", "?z"},
+        {"\xC3", "?"},
+        {"\xE2\x82", "??"},
+        {"\xFF\xFE\x61\x62", "??ab"},
+        {"\xC3(", "?("},
+        // Overlong forms, a surrogate and beyond U+10FFFF are malformed, byte by byte.
+        {"\xC1\xA9\xE0\x80\xA9", "?????"},
+        {"\xED\xA0\x80", "???"},
+        {"\xF4\x90\x80\x80", "????"}};
     for (const auto& [utf8, bytes] : pairs) {
         EXPECT_EQ(utf8ToCp1252(utf8), bytes) << utf8;
     }
