@@ -14,6 +14,15 @@ const QString kFileSetting = QStringLiteral("Journal/Fichier");
 // A long list is cut: the message must fit the screen.
 constexpr qsizetype kMostItemsTold = 20;
 
+// The reader's messages begin in small letters, to follow a program's name on a terminal.
+QString sentence(const std::string& message) {
+    QString text = fromUtf8(message);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
 } // namespace
 
 TrafficLog::TrafficLog() {
@@ -56,7 +65,7 @@ TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile)
     auto& outcome = watch_->current();
     if (const auto* failure = std::get_if<WorkedLogFailure>(&outcome)) {
         records_.reset(); // its references are gone with the log
-        reading.notices << fromUtf8(failure->message);
+        reading.notices << sentence(failure->message);
         return reading;
     }
     auto& log = std::get<WorkedLog>(outcome);
@@ -64,8 +73,7 @@ TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile)
     if (watch_->readAnew()) {
         records_.emplace(log.references);
         unknownChecked_ = false;
-        reading.notices << untold(QStringLiteral("Dans le journal « %1 » :").arg(name),
-                                  log.warnings);
+        reading.notices << untold(QString(), log.warnings); // each names the log
     }
     // The references the file does not know are found by one reading of it per reading of the
     // log, which also learns the answers for its records; a file that cannot be read is told by
@@ -88,7 +96,7 @@ TrafficLog::Reading TrafficLog::read(const std::filesystem::path& referenceFile)
 QString TrafficLog::untold(const QString& heading, const std::vector<std::string>& items) {
     QStringList fresh;
     for (const std::string& item : items) {
-        const QString text = fromUtf8(item);
+        const QString text = sentence(item);
         if (!told_.contains(text)) {
             told_.insert(text);
             fresh << text;
@@ -102,7 +110,10 @@ QString TrafficLog::untold(const QString& heading, const std::vector<std::string
         fresh.resize(kMostItemsTold);
         fresh << QStringLiteral("… et %1 autres").arg(more);
     }
-    return heading + QStringLiteral("\r\n") + fresh.join(QStringLiteral("\r\n"));
+    if (!heading.isEmpty()) {
+        fresh.prepend(heading);
+    }
+    return fresh.join(QStringLiteral("\r\n"));
 }
 
 } // namespace orvel

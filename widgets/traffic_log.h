@@ -38,7 +38,7 @@ public:
 
 private:
     void use(std::optional<std::filesystem::path> file);
-    // The heading over the items not told yet, or nothing when all were.
+    // The items not told yet, under the heading if any, or nothing when all were.
     QString untold(const QString& heading, const std::vector<std::string>& items);
 
     std::optional<WorkedLogWatch> watch_;
