@@ -13,19 +13,18 @@
 #include "widgets/event_hooks.h"
 #include "widgets/line_list_model.h"
 #include "widgets/qt_text.h"
+#include "widgets/user_settings.h"
 #include "widgets/window_style.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace orvel {
 
@@ -74,20 +73,16 @@ void Main::connectEvents() {
 }
 
 void Main::writeDirectorySetting() const {
-    // Nothing reads the setting back, so a store that cannot be written changes nothing. Qt
-    // reads the settings file before writing it: a named pipe or a device in its place would
-    // hold the start-up for ever, so only a regular file, or none, is written.
-    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/Reference/Reference.conf"));
-    if (file.exists() && !file.isFile()) {
+    // Nothing reads the setting back, so a store that cannot be written changes nothing.
+    const std::unique_ptr<QSettings> settings = userSettings();
+    if (!settings) {
         return;
     }
-    QSettings settings(QStringLiteral("Reference"), QStringLiteral("Reference"));
-    settings.beginGroup(QStringLiteral("Setup "));
-    settings.setValue(QStringLiteral("Chemin Repertoire"),
-                      QDir::cleanPath(QString::fromStdString(programDirectory_.string())));
-    settings.endGroup();
-    settings.sync();
+    settings->beginGroup(QStringLiteral("Setup "));
+    settings->setValue(QStringLiteral("Chemin Repertoire"),
+                       QDir::cleanPath(QString::fromStdString(programDirectory_.string())));
+    settings->endGroup();
+    settings->sync();
 }
 
 void Main::Type_Activite_Click() {
@@ -101,45 +96,49 @@ void Main::Type_Activite_Click() {
 
 void Main::describeList() {
     QStringList parts{Label1->text() + Nom_Ref->text() + QLatin1Char(' ') + Label6->text(),
-                      Label5->text(), Frame2->title(), List1->toolTip()};
+                      Label5->text(), Frame2->title(), Label_Contactees->text(), List1->toolTip()};
     parts.removeAll(QString());
     List1->setAccessibleDescription(parts.join(QLatin1Char('\n')));
 }
 
 void Main::showListing(ListingOrder order) {
-    std::optional<QString> notice;
+    QStringList notices;
     {
         const BusyPointer busy;
-        notice = fillList(order);
+        notices = fillList(order);
     }
-    if (notice) {
-        showMessage(this, *notice);
+    for (const QString& notice : notices) {
+        showMessage(this, notice);
     }
 }
 
 // The file is read before anything on screen changes, so that a file that cannot be read
-// leaves the window as it was before the click. Returns the message to show afterwards.
-std::optional<QString> Main::fillList(ListingOrder order) {
+// leaves the window as it was before the click. Returns the messages to show afterwards.
+QStringList Main::fillList(ListingOrder order) {
     const QString diploma = Type_Activite->currentText();
-    Result<Listing> read =
-        buildListing(order, referenceFile_, cp1252Text(diploma), cp1252Text(Dpart->text()));
+    Result<Listing> read = buildListing(order, referenceFile_, cp1252Text(diploma),
+                                        cp1252Text(Dpart->text()), KeepRecords::Yes);
     if (!read.ok()) {
-        return fromUtf8(failureMessage(read.failure()));
+        return {fromUtf8(failureMessage(read.failure()))};
     }
     Listing& listing = read.value();
     Imprimer->setEnabled(true);
     const ListingCaptions& captions = captionsOf(order);
     Label2->setText(fromUtf8(captions.heading));
     Label6->setText(fromUtf8(captions.orderCaption));
-    Frame2->setTitle(fromUtf8(countCaption(listing, diploma.toStdString())));
     const bool nothingListed = listing.listedCount == 0;
-    listLines_->setLines(std::move(listing.lines));
+    listedRecords_ = std::move(listing.records);
+    listedReadCount_ = listing.readCount;
+    listedDiploma_ = diploma.toStdString();
+    QStringList notices;
+    listLines_->setLines(std::move(listing.lines), workedFlags(notices));
     Mode_Affichage = rowOf(order).mode;
-    describeList();
+    enableLogItems();
+    showCounts();
     if (nothingListed) {
-        return fromUtf8(noMatchMessage(diploma.toStdString()));
+        notices << fromUtf8(noMatchMessage(listedDiploma_));
     }
-    return std::nullopt;
+    return notices;
 }
 
 void Main::List1_DblClick(QPoint position) {
@@ -151,17 +150,18 @@ void Main::List1_DblClick(QPoint position) {
     if (!line.isValid()) {
         return;
     }
-    Affichage detail(listLines_->lines()[static_cast<std::size_t>(line.row())], this);
+    Affichage detail(listLines_->lines()[listLines_->lineOfRow(line.row())], this);
     detail.exec();
 }
 
 void Main::Command1_Click() {
-    Rechercher search(referenceFile_, this);
+    Rechercher search(referenceFile_, this, &trafficLog_);
     search.exec();
 }
 
 void Main::Imprimer_Click() {
-    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(), listLines_->lines());
+    printDisplayedPage(this, Mode_Affichage, Type_Activite->currentText(),
+                       listLines_->shownLines());
 }
 
 void Main::Mnu_BdD_Click() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/file_questions.h"
 #include "data/revision.h"
 #include "listing/listing.h"
+#include "widgets/traffic_log.h"
 
 #include <QMainWindow>
 #include <array>
@@ -14,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QPushButton;
 
 namespace orvel {
@@ -28,6 +31,9 @@ public:
     // programDirectory holds the reference file, the help and the legacy file.
     explicit Main(std::filesystem::path programDirectory, QWidget* parent = nullptr);
 
+    // How the window asks the user for a file: the system's dialogs unless a caller sets others.
+    void setFileQuestions(FileQuestions questions) { fileQuestions_ = std::move(questions); }
+
 private slots:
     void Type_Activite_Click();
     void Command1_Click(); // opens the search window
@@ -40,6 +46,10 @@ private slots:
     void Mnu_A_Propos_Click();
     void Pelkar_Click();
     void Tornim_Click();
+    void Mnu_Journal_Click();      // chooses the traffic log
+    void Mnu_Sans_Journal_Click(); // stops using it
+    void Mnu_Masquer_Click(bool hide);
+    void Mnu_Exporter_Click(); // saves the list shown as CSV
 
 private:
     // Built in main_window_layout.cpp.
@@ -55,13 +65,22 @@ private:
     }
     // The listing of a button: shows the busy pointer while it reads the file.
     void showListing(ListingOrder order);
-    // Reads the file and, when it could, puts the listing on screen; returns the message to show
+    // Reads the file and, when it could, puts the listing on screen; returns the messages to show
     // once the busy pointer is gone.
-    std::optional<QString> fillList(ListingOrder order);
+    QStringList fillList(ListingOrder order);
 
     void List1_DblClick(QPoint position);
     // Gives the screen reader the banner and the count line with the list, as they change.
     void describeList();
+
+    // The traffic log's part, in main_window_log.cpp: its menu items and the worked count.
+    void buildLogControls(QMenu* fichier);
+    void enableLogItems();
+    // Which listed records are worked, after the log as it is now (none without a readable log);
+    // adds the messages about the log to show once the busy pointer is gone.
+    std::vector<bool> workedFlags(QStringList& notices);
+    // The count caption of the lines shown and, with a log, how many of the listed are worked.
+    void showCounts();
 
     std::filesystem::path programDirectory_;
     std::filesystem::path referenceFile_;
@@ -70,6 +89,14 @@ private:
     QString Historique_Versions;
     ListingMode Mode_Affichage = ListingMode::None;
     DatabaseRevision revision_;
+    FileQuestions fileQuestions_ = systemFileQuestions();
+    TrafficLog trafficLog_;
+    // Of the listing shown: the record behind each of its lines (empty behind the header line),
+    // the lines read and the diploma text it was made for.
+    LineList listedRecords_;
+    std::uint64_t listedReadCount_ = 0;
+    std::string listedDiploma_;
+    bool listMarked_ = false; // after a log that could be read
 
     QLabel* Pelkar = nullptr;
     QLabel* Tornim = nullptr;
@@ -87,6 +114,10 @@ private:
     std::array<QPushButton*, kListingOrders.size()> listingButtons_{};
     QPushButton* Command1 = nullptr;
     QPushButton* Imprimer = nullptr;
+    QLabel* Label_Contactees = nullptr; // "dont N contactées", next to the count caption
+    QAction* Mnu_Sans_Journal = nullptr;
+    QAction* Mnu_Masquer = nullptr;
+    QAction* Mnu_Exporter = nullptr;
 };
 
 } // namespace orvel

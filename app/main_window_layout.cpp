@@ -154,6 +154,7 @@ void Main::buildMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("Fichiers"));
     fichier->setObjectName(QStringLiteral("Mnu_Fichier"));
     addItem(fichier, "Mnu_BdD", "Révision de la base de données", &Main::Mnu_BdD_Click);
+    buildLogControls(fichier);
     addItem(fichier, "Mnu_Quitter", "Quitter Orvel_Référence", &Main::Mnu_Quitter_Click);
 
     addItem(menuBar(), "Mnu_Aide", "Recommandations", &Main::Mnu_Aide_Click);

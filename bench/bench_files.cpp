@@ -122,4 +122,48 @@ void writeBenchFiles(const std::filesystem::path& sample, const std::filesystem:
     writeFile(files.fewCommunes, few);
 }
 
+void writeBenchLog(const std::filesystem::path& sample, const std::filesystem::path& log,
+                   int contacts) {
+    const SampleLines lines = readSample(sample);
+    std::ofstream out(log, std::ios::binary);
+    const auto field = [&out](std::string_view name, std::string_view value) {
+        out << '<' << name << ':' << value.size() << '>' << value << ' ';
+    };
+    out << "Journal de trafic du banc d'essai\n<ADIF_VER:5>3.1.4 <PROGRAMID:5>banc <EOH>\n";
+    // Every seventh record, round the file: the log names a good part of the references.
+    constexpr std::size_t kStep = 7;
+    std::size_t record = 0;
+    int contact = 0;
+    while (contact < contacts) {
+        record = (record + kStep) % lines.records.size();
+        std::string_view line = lines.records[record];
+        line = line.substr(0, line.find_first_of("\r\n"));
+        // The sample's records cut short name no reference.
+        if (trimBlanks(fieldOf(line, fields::kReference)).size() != fields::kReference.width) {
+            continue;
+        }
+        // Calls, dates and times that change from one contact to the next.
+        const char digit = static_cast<char>('0' + contact % 10);
+        const char month = static_cast<char>('1' + contact % 9);
+        field("CALL", std::string{'F', digit, 'A', 'B', 'C'});
+        field("QSO_DATE", std::string{'2', '0', '2', '6', '0', month, '1', '5'});
+        field("TIME_ON", std::string{'1', '2', '3', '4', digit, '0'});
+        field("BAND", "40m");
+        field("FREQ", std::string{'7', '.', '0', month, digit});
+        field("MODE", contact % 2 == 0 ? "SSB" : "CW");
+        field("RST_SENT", "59");
+        field("RST_RCVD", "57");
+        field("NAME", "Jean-Pierre");
+        field("GRIDSQUARE", "JN18du");
+        field("SIG", trimBlanks(fieldOf(line, fields::kDiploma)));
+        field("SIG_INFO", trimBlanks(fieldOf(line, fields::kReference)));
+        field("COMMENT", "activation depuis le site, bon signal, merci pour le contact");
+        out << "<EOR>\n";
+        ++contact;
+    }
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + log.string());
+    }
+}
+
 } // namespace orvel::bench

@@ -22,4 +22,9 @@ struct BenchFiles {
 BenchFiles benchFilesIn(const std::filesystem::path& directory);
 void writeBenchFiles(const std::filesystem::path& sample, const std::filesystem::path& directory);
 
+// An ADIF log of that many contacts, about 250 bytes each as a logger writes them, that name the
+// references of the sample's records in turn (SIG and SIG_INFO), one in every few records.
+void writeBenchLog(const std::filesystem::path& sample, const std::filesystem::path& log,
+                   int contacts);
+
 } // namespace orvel::bench

@@ -158,15 +158,19 @@ std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion,
 }
 
 Result<LineList> Cherche_Ref(SearchCriterion criterion, std::optional<std::string_view> text,
-                             const std::filesystem::path& referenceFile) {
+                             const std::filesystem::path& referenceFile,
+                             const SearchRecordSink& onFound) {
     // The results found so far are freed before the failure is reported.
     return reportingMemoryExhaustion(referenceFile, [&]() -> Result<LineList> {
         LineList results;
         const auto failure = matchRecords(
             criterion, text, referenceFile,
-            [&results](const MatchingRecord& found) {
+            [&results, &onFound](const MatchingRecord& found) {
                 const SearchResultParts parts = searchResultParts(found.line);
                 results.append({parts.start, parts.end});
+                if (onFound) {
+                    onFound(found);
+                }
             },
             Matching::Exact);
         if (failure) {

@@ -26,13 +26,6 @@ struct SearchResultParts {
 };
 SearchResultParts searchResultParts(std::string_view record);
 
-// Every non-empty line of the reference file whose compared value contains the text, upper-cased
-// but not stripped, as result lines in file order. Text and lines are Windows-1252. A text given
-// as none holds a character that Windows-1252 lacks: no record can hold it, so it finds nothing,
-// but the file is read all the same and a failure to read it reported.
-Result<LineList> Cherche_Ref(SearchCriterion criterion, std::optional<std::string_view> text,
-                             const std::filesystem::path& referenceFile);
-
 // A line that the search found. The header line (the file's first) is searched like a record
 // but holds none of a record's fields.
 struct MatchingRecord {
@@ -40,13 +33,23 @@ struct MatchingRecord {
     bool isHeaderLine;
 };
 
+using SearchRecordSink = std::function<void(const MatchingRecord&)>;
+
+// Every non-empty line of the reference file whose compared value contains the text, upper-cased
+// but not stripped, as result lines in file order. Text and lines are Windows-1252. A text given
+// as none holds a character that Windows-1252 lacks: no record can hold it, so it finds nothing,
+// but the file is read all the same and a failure to read it reported. onFound, when given, is
+// shown each line found as its result line is kept.
+Result<LineList> Cherche_Ref(SearchCriterion criterion, std::optional<std::string_view> text,
+                             const std::filesystem::path& referenceFile,
+                             const SearchRecordSink& onFound = {});
+
 // How the text is compared: as the search window does (case ignored, accents kept), or loosely,
 // with case, accents and ligatures folded on both sides as the listings' order folds them.
 enum class Matching { Exact, Loose };
 
 // The same search, handing each matching line over instead of keeping it: for a caller that
 // writes the results out at once.
-using SearchRecordSink = std::function<void(const MatchingRecord&)>;
 std::optional<ReadFailure> forEachMatchingRecord(SearchCriterion criterion,
                                                  std::optional<std::string_view> text,
                                                  const std::filesystem::path& referenceFile,

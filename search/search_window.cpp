@@ -3,6 +3,7 @@
 #include "search/entry_check.h"
 #include "widgets/line_list_model.h"
 #include "widgets/qt_text.h"
+#include "widgets/traffic_log.h"
 #include "widgets/window_style.h"
 
 #include <QButtonGroup>
@@ -81,8 +82,8 @@ std::size_t characterCount(const QString& text) {
 
 } // namespace
 
-Rechercher::Rechercher(std::filesystem::path referenceFile, QWidget* parent)
-    : QDialog(parent), referenceFile_(std::move(referenceFile)) {
+Rechercher::Rechercher(std::filesystem::path referenceFile, QWidget* parent, TrafficLog* trafficLog)
+    : QDialog(parent), referenceFile_(std::move(referenceFile)), trafficLog_(trafficLog) {
     setWindowTitle(QStringLiteral("Recherche"));
     setFont(sansSerifFont(8.25));
     setFixedSize(twips(13350), twips(6630));
@@ -280,13 +281,24 @@ void Rechercher::runSearch() {
     // The search follows the selected option, which a box reached with Tab need not belong to.
     const auto criterion = static_cast<SearchCriterion>(Option1->checkedId());
     const QString text = boxOf(criterion)->text();
-    Result<LineList> found = Cherche_Ref(criterion, cp1252Text(text), referenceFile_);
+    const TrafficLog::Reading log =
+        trafficLog_ != nullptr ? trafficLog_->read(referenceFile_) : TrafficLog::Reading();
+    std::vector<bool> worked;
+    Result<LineList> found =
+        Cherche_Ref(criterion, cp1252Text(text), referenceFile_, [&](const MatchingRecord& match) {
+            if (log.worked != nullptr) {
+                worked.push_back(!match.isHeaderLine && log.worked->contains(match.line));
+            }
+        });
     if (!found.ok()) {
         // The window stays as it was, so that the same search can be run again.
         showMessage(this, fromUtf8(failureMessage(found.failure())));
         return;
     }
-    results_->setLines(std::move(found.value()));
+    results_->setLines(std::move(found.value()), std::move(worked));
+    for (const QString& notice : log.notices) {
+        showMessage(this, notice);
+    }
     if (results_->rowCount() == 0) {
         showMessage(this, QStringLiteral("Pas de référence trouvée"));
     }

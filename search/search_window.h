@@ -12,6 +12,7 @@ class QLineEdit;
 namespace orvel {
 
 class LineListModel;
+class TrafficLog;
 
 // Rechercher: finds references in the whole reference file by commune, postal code, activity,
 // reference number or canton. Modal; the caller creates a fresh window for every opening.
@@ -19,7 +20,9 @@ class Rechercher : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Rechercher(std::filesystem::path referenceFile, QWidget* parent = nullptr);
+    // trafficLog, when given, marks the results that it holds as worked.
+    explicit Rechercher(std::filesystem::path referenceFile, QWidget* parent = nullptr,
+                        TrafficLog* trafficLog = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +47,7 @@ private:
     QWidget* Liste_Ref = nullptr;
     QWidget* Command1 = nullptr;
     LineListModel* results_ = nullptr;
+    TrafficLog* trafficLog_ = nullptr;
 };
 
 } // namespace orvel

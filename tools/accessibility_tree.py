@@ -1,7 +1,7 @@
 """Starts the program and reads its windows over AT-SPI, as a screen reader does: goes from the
 welcome and warning screens to the main window, opens the search window, asks for a search with
 an empty box, lists by commune, opens the help, and prints what each window offers (role, name,
-labelled-by, description).
+labelled-by, description), and a worked line of the listing.
 
 Runs under tools/check-accessibility, which provides the X screen and the accessibility bus."""
 
@@ -105,13 +105,18 @@ def main():
         print_tree(message)
         press(message, "OK")
         print()
-        # A listing: the list's description now carries the count line.
+        # A listing: the list's description now carries the count line and, with the traffic log
+        # that tools/check-accessibility sets, the count of worked references; a worked line says
+        # so.
         press(search, "Quitter")
         listing = pyatspi.findDescendant(main_window, lambda a: a.getRole() == pyatspi.ROLE_LIST)
         before = listing.description
         press(main_window, "Affichage par nom de Commune")
         print_tree(wait_for("la liste mise à jour",
                             lambda: listing if listing.description != before else None))
+        worked = next((line for line in children(listing) if line.name.endswith("contactée")), None)
+        if worked is not None:
+            print_tree(worked, 1)
         print()
         press(main_window, "Notice d'utilisation", pyatspi.ROLE_MENU_ITEM)
         print_tree(window("Orvel_Reference — Notice d'utilisation"))

@@ -5,10 +5,13 @@
 #include "app/warning_screen.h"
 #include "app/welcome_screen.h"
 #include "data/program_directory.h"
+#include "data/record.h"
 #include "data/reference_file.h"
+#include "listing/listing.h"
 #include "search/search_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -21,6 +24,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -48,6 +52,31 @@ void listCommunes(orvel::Main& window) {
 
 bool mainWindowScene(const Grab& grab) {
     orvel::Main window(orvel::programDirectory());
+    listCommunes(window);
+    return grab(&window);
+}
+
+// The same with a traffic log that names every third reference of the first lines: struck
+// through, and counted next to the count caption.
+bool trafficLogScene(const Grab& grab) {
+    const std::filesystem::path referenceFile =
+        orvel::programDirectory() / orvel::kReferenceFileName;
+    const auto listing = orvel::buildListing(orvel::ListingOrder::Commune, referenceFile, "DFCF",
+                                             "00", orvel::KeepRecords::Yes);
+    if (!listing.ok()) {
+        return false;
+    }
+    QTemporaryDir directory;
+    const std::string log = directory.filePath(QStringLiteral("journal.txt")).toStdString();
+    std::ofstream out(log);
+    const orvel::LineList& records = listing.value().records;
+    for (std::size_t line = 0; line < std::min<std::size_t>(records.size(), 60); line += 3) {
+        out << "DFCF " << orvel::fieldOf(records[line], orvel::fields::kReference) << '\n';
+    }
+    out.close();
+    orvel::Main window(orvel::programDirectory());
+    window.setFileQuestions({[&log](QWidget*) { return QString::fromStdString(log); }, {}});
+    window.findChild<QAction*>(QStringLiteral("Mnu_Journal"))->trigger();
     listCommunes(window);
     return grab(&window);
 }
@@ -142,6 +171,7 @@ const std::vector<Scene> kScenes = {
     {"main_window", mainWindowScene},
     {"main_window_dark", darkMainWindowScene},
     {"help_dark", darkHelpScene},
+    {"main_window_log", trafficLogScene},
     {"detail_window", detailWindowScene},
     {"search_window", searchWindowScene},
 };

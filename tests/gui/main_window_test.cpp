@@ -5,6 +5,7 @@
 #include "listing/detail_window.h"
 #include "listing/listing.h"
 #include "listing/print_command.h"
+#include "search/search_window.h"
 #include "tests/gui/screen_checks.h"
 #include "tests/support/reference_file_builder.h"
 #include "widgets/qt_text.h"
@@ -34,6 +35,25 @@ const std::vector<std::string> kLines{
 
 // The listing buttons, in the order of ListingOrder.
 constexpr const char* kListingButtons[] = {"Aff_Commune", "Aff_Reference", "Aff_Canton", "Aff_CP"};
+
+// Distinct references, for a traffic log; one whose activity CSV must quote.
+const std::vector<std::string> kLogged{
+    testing::headerLine("R\xE9vision"), recordLine({.commune = "BREST", .reference = "29-001"}),
+    recordLine({.commune = "AMBOISE", .reference = "37-002", .postalCode = "37400"}),
+    recordLine({.commune = "ANGERS",
+                .reference = "49-003",
+                .activityName = "Ch\xE2teau, \"vieux\"",
+                .postalCode = "49000"}),
+    recordLine({.commune = "QUIMPER", .diploma = "DMF", .reference = "29-004"})};
+
+void writeText(const std::filesystem::path& file, std::string_view text,
+               std::ios::openmode mode = std::ios::trunc) {
+    std::ofstream(file, std::ios::binary | mode) << text;
+}
+
+QString pathText(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
 
 } // namespace
 
@@ -80,6 +100,33 @@ class MainWindowTest : public QObject {
     }
     void removeFile() const { std::filesystem::remove(program_.referenceFile()); }
 
+    // Chooses the log, or the CSV file to write, as the user would in the system's dialog.
+    void chooseLog(const std::filesystem::path& log) {
+        window_->setFileQuestions({[log](QWidget*) { return pathText(log); }, {}});
+        find<QAction>("Mnu_Journal")->trigger();
+    }
+    void exportTo(const QString& csv) {
+        window_->setFileQuestions({{}, [csv](QWidget*) { return csv; }});
+        find<QAction>("Mnu_Exporter")->trigger();
+    }
+    // The communes a list shows, each after "~" when struck through, and "!" when the screen
+    // reader is told it is worked.
+    static QStringList marks(QWidget* list) {
+        QAccessibleTableInterface* rows =
+            QAccessible::queryAccessibleInterface(list)->tableInterface();
+        QStringList shown;
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            const QModelIndex line = qobject_cast<QAbstractItemView*>(list)->model()->index(row, 0);
+            shown << QString(line.data(Qt::FontRole).value<QFont>().strikeOut() ? "~" : "") +
+                         (rows->cellAt(row, 0)->text(QAccessible::Name).endsWith("contactée")
+                              ? "!"
+                              : "") +
+                         line.data().toString().left(28).trimmed();
+        }
+        return shown;
+    }
+    QString counts() const { return text("Frame2") + " | " + text("Label_Contactees"); }
+
     // What the screen reader hears of the list.
     QString description() const {
         return QAccessible::queryAccessibleInterface(find("List1"))->text(QAccessible::Description);
@@ -88,6 +135,7 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings_.path())); }
     void init() {
+        QSettings(QStringLiteral("Reference"), QStringLiteral("Reference")).remove("Journal");
         program_.writeLines(kLines);
         catcher_ = std::make_unique<testing::MessageCatcher>();
         window_ = std::make_unique<Main>(program_.directory());
@@ -301,12 +349,115 @@ private slots:
         QVERIFY(printFont(8).fixedPitch()); // where Courier New is missing
     }
 
+    // With a traffic log, the worked references of a listing are struck through and told so to
+    // the screen reader, counted next to the count caption, left out when hidden; the log is read
+    // again only when it changed, its unknown references are told once, and a log that cannot be
+    // read is told at each listing, which goes on unmarked. The search marks its results too.
+    void trafficLogMarksHidesAndCountsWorkedReferences() {
+        program_.writeLines(kLogged);
+        const auto log = program_.directory() / "journal.txt";
+        writeText(log, "DFCF 29-001\n# portable\ndfcf 49-003\nDFCF 99-999\n");
+        chooseLog(log);
+        list("Aff_Commune");
+        list("Aff_Commune");
+        QCOMPARE(catcher_->texts.size(), 1);
+        QVERIFY(catcher_->texts[0].contains("journal.txt") &&
+                catcher_->texts[0].endsWith("DFCF 99-999"));
+        QCOMPARE(marks(find("List1")), QStringList({"AMBOISE", "~!ANGERS", "~!BREST"}));
+        QCOMPARE(counts(), "3 Rérérences DFCF sur 5 | dont 2 contactées");
+        QVERIFY(description().contains(text("Frame2") + "\ndont 2 contactées"));
+        find<QAction>("Mnu_Masquer")->trigger();
+        QCOMPARE(marks(find("List1")), QStringList({"AMBOISE"}));
+        QCOMPARE(counts(), "1 Rérérences DFCF sur 5 | 2 contactées masquées");
+        writeText(log, "DFCF 37-002\n", std::ios::app);
+        list("Aff_Commune"); // finds three, all hidden: no "nothing found"
+        QCOMPARE(counts(), "0 Rérérences DFCF sur 5 | 3 contactées masquées");
+        const auto modified = std::filesystem::last_write_time(log);
+        writeText(log, "DFCF 29-001\n# portable\ndfcf 49-003\nDFCF 99-999\nDFCF 37-003\n");
+        std::filesystem::last_write_time(log, modified); // same size, same time: kept as read
+        find<QAction>("Mnu_Masquer")->trigger();
+        list("Aff_Commune");
+        QCOMPARE(counts(), "3 Rérérences DFCF sur 5 | dont 3 contactées");
+        testing::ModalWatcher<Rechercher> search([](Rechercher* window) {
+            auto* commune = control<QLineEdit>(*window, "Commune");
+            commune->setText("A");
+            QTest::keyClick(commune, Qt::Key_Return);
+            QCOMPARE(marks(control(*window, "Liste_Ref")), QStringList({"~!AMBOISE", "~!ANGERS"}));
+            window->close();
+        });
+        find<QPushButton>("Command1")->click();
+        QCOMPARE(search.seen, 1);
+        // A record added to the reference file since the log was read is looked up all the same.
+        std::vector<std::string> file = kLogged;
+        file.push_back(recordLine({.commune = "CALAIS", .reference = "99-999"}));
+        program_.writeLines(file);
+        list("Aff_Commune");
+        QCOMPARE(counts(), "4 Rérérences DFCF sur 6 | dont 4 contactées");
+        find<QAction>("Mnu_Sans_Journal")->trigger();
+        const QStringList unmarked{"AMBOISE", "ANGERS", "BREST", "CALAIS"};
+        QCOMPARE(marks(find("List1")), unmarked);
+        QCOMPARE(counts(), "4 Rérérences DFCF sur 6 | ");
+        QCOMPARE(catcher_->texts.size(), 1);
+        chooseLog(program_.directory() / "absent.adi");
+        list("Aff_Commune");
+        QCOMPARE(catcher_->texts.size(), 3);
+        QVERIFY(catcher_->texts[1].contains("absent.adi") &&
+                catcher_->texts[2] == catcher_->texts[1]);
+        QCOMPARE(marks(find("List1")), unmarked);
+        QCOMPARE(counts(), "4 Rérérences DFCF sur 6 | ");
+    }
+
+    // The export writes the list shown as orvel-query --csv writes the same listing, the hidden
+    // worked references left out as --worked leaves them out, over an earlier file. A file that
+    // cannot be written is told and left absent; a cancelled question writes nothing.
+    void exportWritesTheListShownAsOrvelQueryDoes() {
+        program_.writeLines(kLogged);
+        const auto log = program_.directory() / "journal.adi";
+        // Its second contact's field does not fit its length: one warning, told once.
+        writeText(log, "<EOH><SIG:4>DFCF<SIG_INFO:6>29-001<EOR><SIG:4>DFCF<SIG_INFO:9>37-002<EOR>");
+        chooseLog(log);
+        find<QComboBox>("Type_Activite")->setEditText(QStringLiteral("****"));
+        list("Aff_Commune");
+        QTemporaryDir directory;
+        const QString csv = directory.filePath("liste.csv");
+        for (const bool hide : {false, true}) {
+            find<QAction>("Mnu_Masquer")->setChecked(hide);
+            exportTo(csv);
+            QStringList arguments{
+                "--file", pathText(program_.referenceFile()), "--csv", "list", "commune", "****",
+                "00"};
+            if (hide) {
+                arguments << "--worked" << pathText(log);
+            }
+            QProcess query;
+            query.start(QStringLiteral(ORVEL_QUERY_PATH), arguments);
+            QVERIFY(query.waitForFinished());
+            QFile written(csv);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), query.readAllStandardOutput());
+        }
+        exportTo(QString());
+        exportTo(directory.filePath("absent/liste.csv"));
+        QCOMPARE(catcher_->texts.size(), 2);
+        QVERIFY(catcher_->texts[0].startsWith("Le journal « " + pathText(log) + " » : le champ"));
+        QVERIFY(catcher_->texts[1].startsWith("Le fichier « " +
+                                              directory.filePath("absent/liste.csv") +
+                                              " » n'a pas pu être enregistré"));
+        QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList("liste.csv"));
+    }
+
     // The setting goes into a file, absent or not, but not into a named pipe, which would hold
     // the start-up.
     void settingIsWrittenOnlyIntoAFile() {
         const QString file = settings_.filePath(QStringLiteral("Reference/Reference.conf"));
         QCOMPARE(QSettings(file, QSettings::IniFormat).value("Setup /Chemin Repertoire"),
                  QDir::cleanPath(QString::fromStdString(program_.directory())));
+        // The traffic log chosen is kept for the next start, until the user does without.
+        chooseLog(program_.directory() / "journal.adi");
+        QVERIFY(Main(program_.directory()).findChild<QAction*>("Mnu_Sans_Journal")->isEnabled());
+        find<QAction>("Mnu_Sans_Journal")->trigger();
+        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(),
+                 QStringList("Setup /Chemin Repertoire"));
         QVERIFY(QFile::remove(file) && ::mkfifo(QFile::encodeName(file), 0600) == 0);
         { const Main another(program_.directory()); } // waiting on the pipe, it ends by timeout
         QVERIFY(!QFileInfo(file).isFile());

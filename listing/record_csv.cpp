@@ -1,4 +1,4 @@
-#include "query/csv_rows.h"
+#include "listing/record_csv.h"
 
 #include "data/cp1252.h"
 #include "data/record.h"
