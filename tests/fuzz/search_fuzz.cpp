@@ -26,20 +26,14 @@ std::string stripped(std::string_view line, Field field) {
     return std::string(trimBlanks(fieldOf(line, field)));
 }
 
+// The value compared, by criterion: the activity joins its type and name with a blank.
 std::string plainValue(SearchCriterion criterion, std::string_view line) {
-    switch (criterion) {
-    case SearchCriterion::Commune:
-        return stripped(line, fields::kCommune);
-    case SearchCriterion::PostalCode:
-        return stripped(line, fields::kPostalCode);
-    case SearchCriterion::Activity:
-        return stripped(line, fields::kActivityType) + ' ' + stripped(line, fields::kActivityName);
-    case SearchCriterion::Reference:
-        return stripped(line, fields::kReference);
-    case SearchCriterion::Canton:
-        break;
-    }
-    return stripped(line, fields::kCanton);
+    const Field compared[] = {fields::kCommune, fields::kPostalCode, fields::kActivityType,
+                              fields::kReference, fields::kCanton};
+    const std::string value = stripped(line, compared[static_cast<int>(criterion) - 1]);
+    return criterion == SearchCriterion::Activity
+               ? value + ' ' + stripped(line, fields::kActivityName)
+               : value;
 }
 
 } // namespace
@@ -59,15 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             upper(value).find(upper(text)) == std::string::npos) {
             return;
         }
+        const std::string shown =
+            std::string(fieldOf(line, kResultStart)) + std::string(fieldOf(line, kResultEnd));
         require(
-            next < found.value().size() &&
-                found.value()[next++] == std::string(fieldOf(line, kResultStart)) +
-                                             std::string(fieldOf(line, kResultEnd)),
+            next < found.value().size() && found.value()[next++] == shown,
             "the search finds the lines that hold the text, upper-cased, in the stripped value");
     });
     require(next == found.value().size(), "the search finds nothing else");
-    for (std::size_t i = 0; i < next; ++i) {
-        require(fuzz::isValidUtf8(cp1252ToUtf8(found.value()[i])), "a result line shows as UTF-8");
-    }
     return 0;
 }
