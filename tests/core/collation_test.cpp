@@ -41,7 +41,7 @@ TEST(Collation, FrenchOrder) {
         {"Strasse", "Straße", "Strasses"},                           // ß as ss
         {"SAINT MARTIN", "SAINT-AUBIN", "SAINT-YORRE", "SAINTE-ANNE", "SAINTES"},
         {"A ", "A-", "A_", "A0", "A9", "AA", "AZ", "AÞ"}, // blanks, punctuation, digits, letters
-        {"Brest", "Brestois"}, // a prefix first
+        {"Brest", "Brestois"},                            // a prefix first
         {"SAINT-MARTIN-D'HÈRES", "SAINT-MARTIN-DE-CRAU", "SAINT-MARTIN-DE-RÉ"},
         {long47 + "oex", long47 + "œz"}, // œ across the 48th
         {long47 + "œx", long47 + "oez"},
