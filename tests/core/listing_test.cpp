@@ -43,34 +43,23 @@ std::pair<std::string, std::string> canton(const std::string& record, std::size_
 }
 
 // A listing's columns: a record field by first column and width, or the canton number (width
-// 0) or name (width 1, or 2 when no blank follows it).
+// 0) or name (width 1, or 2 when no blank follows it); the first column but in the reference
+// order holds the placeholder that a chosen diploma leaves out.
 struct Order {
     ListingOrder order;
     std::vector<std::pair<std::size_t, std::size_t>> columns;
-    std::size_t dropped; // by the canton cut
-    std::pair<std::size_t, std::size_t> placeholderField;
 };
+using enum ListingOrder;
 const Order kOrders[] = {
-    {ListingOrder::Commune,
-     {{4, 28}, {100, 6}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {0, 0}, {0, 1}, {83, 16}},
-     5,
-     {4, 28}},
-    {ListingOrder::Reference,
-     {{33, 5}, {39, 6}, {46, 7}, {54, 28}, {83, 16}, {100, 6}, {4, 28}, {0, 0}},
-     4,
-     {39, 6}},
-    {ListingOrder::Canton,
-     {{0, 0}, {0, 2}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {100, 6}, {4, 28}},
-     4,
-     {0, 0}},
-    {ListingOrder::PostalCode,
-     {{100, 6}, {4, 28}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {0, 0}, {0, 2}},
-     4,
-     {100, 6}},
+    {Commune, {{4, 28}, {100, 6}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {0, 0}, {0, 1}, {83, 16}}},
+    {Reference, {{33, 5}, {39, 6}, {46, 7}, {54, 28}, {83, 16}, {100, 6}, {4, 28}, {0, 0}}},
+    {Canton, {{0, 0}, {0, 2}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {100, 6}, {4, 28}}},
+    {PostalCode, {{100, 6}, {4, 28}, {33, 5}, {39, 6}, {46, 7}, {54, 28}, {0, 0}, {0, 2}}},
 };
 
 std::string plainLine(const Order& order, const std::string& record) {
-    const auto [number, name] = canton(record, order.dropped);
+    // The commune listing drops the blank before the canton number as well.
+    const auto [number, name] = canton(record, order.order == Commune ? 5 : 4);
     std::string line;
     for (const auto& [from, width] : order.columns) {
         line += from != 0 ? cut(record, from, width) : width == 0 ? number : name;
@@ -82,10 +71,10 @@ std::string plainLine(const Order& order, const std::string& record) {
 // A chosen diploma leaves out the placeholder of the order: no commune, no reference number, a
 // canton without number, no postal code.
 bool placeholder(const Order& order, const std::string& record) {
-    const auto [from, width] = order.placeholderField;
+    const auto [from, width] = order.columns[order.order == Reference ? 1 : 0];
     const std::string value =
         from == 0 ? canton(record, 4).first : trimmed(cut(record, from, width));
-    return value == (order.order == ListingOrder::Reference ? "" : from == 0 ? "----" : "-----");
+    return value == (order.order == Reference ? "" : from == 0 ? "----" : "-----");
 }
 
 // The lines listed, each with its record (none behind the header line), in list order.
