@@ -1,6 +1,6 @@
 #include "query/record_printers.h"
 
-#include "query/csv_rows.h"
+#include "listing/record_csv.h"
 #include "query/query_output.h"
 
 namespace orvel::query {

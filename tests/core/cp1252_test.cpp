@@ -11,9 +11,12 @@ bool undefinedByte(int byte) {
 }
 
 // Every byte, alone and inside a run of ASCII long enough for the eight-byte fast path, comes
-// back from UTF-8 unchanged; the five undefined ones show as U+FFFD and come back as '?'.
+// back from UTF-8 unchanged; the five undefined ones show as U+FFFD and come back as '?'. Taken
+// as UTF-8 itself, a lone byte beyond ASCII is malformed.
 TEST(Cp1252, EveryByteSurvivesTheRoundTripWhereverItStands) {
     for (int byte = 1; byte < 256; ++byte) {
+        const std::string alone(1, static_cast<char>(byte));
+        EXPECT_EQ(withReplacementCharacters(alone), byte < 0x80 ? alone : "\uFFFD") << byte;
         for (const std::size_t before : {0, 7, 9}) {
             const std::string text =
                 std::string(before, 'a') + static_cast<char>(byte) + "bcdefghij";

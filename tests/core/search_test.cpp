@@ -49,8 +49,8 @@ TEST(Search, FindsTheTextInTheFieldOfTheCriterion) {
         {Commune, "épi", {"ÉPINAL"}},           // accents do
         {Commune, "epi", {"EPINAY"}},
         {Commune, "cœu", {"CŒUVRES"}},
-        {Commune, "brest ", {}}, // the text is not stripped
-        {Commune, " brest", {}},
+        {Commune, "brest ", {}}, // the text is not stripped, the value is
+        {Commune, " révision", {}},
         {Commune, "brest", {"BREST"}},
         {Commune, "révision", {"   Révision 2026-12"}}, // the header line is a candidate
         {Commune,
@@ -59,8 +59,10 @@ TEST(Search, FindsTheTextInTheFieldOfTheCriterion) {
         {PostalCode, "29200", {"BREST"}}, // the field is
         {PostalCode, "00", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
         {Activity, "rt fort de", {"ÉPINAL"}}, // across the joining blank
+        {Activity, "ÂTEAU", {"CŒUVRES"}},     // the text's first letter small in the value
         {Activity, " ", {"ÉPINAL", "EPINAY", "CŒUVRES", "BREST"}},
         {Reference, "12", {"ÉPINAL", "EPINAY", "BREST"}},
+        {Reference, "29-120", {"BREST"}}, // the whole field
         {Canton, "2905", {"BREST"}},
         {Canton, "épinal-", {"ÉPINAL"}},
         {Canton, " ", {"ÉPINAL", "EPINAY", "BREST"}}, // blank fields match nothing
