@@ -51,7 +51,6 @@ void TrafficLog::use(std::optional<std::filesystem::path> file) {
     records_.reset();
     watch_.reset();
     told_.clear();
-    unknownChecked_ = false;
     if (file) {
         watch_.emplace(std::move(*file));
     }

@@ -40,6 +40,23 @@ TEST(Cp1252, KnownCharactersBothWays) {
     }
 }
 
+// Each character at the edges of a UTF-8 length is written in that length and read back whole;
+// its written form with one byte less starts nothing.
+TEST(Utf8, CharactersAtTheEdgesOfEachLengthComeBackWhole) {
+    const std::pair<char32_t, std::size_t> edges[] = {
+        {0x7F, 1}, {0x80, 2}, {0x7FF, 2}, {0x800, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}};
+    for (const auto& [character, length] : edges) {
+        std::string utf8;
+        appendUtf8(utf8, character);
+        ASSERT_EQ(utf8.size(), length) << static_cast<std::uint32_t>(character);
+        const Utf8Character read = decodeUtf8(utf8);
+        EXPECT_EQ(read.code, character) << static_cast<std::uint32_t>(character);
+        EXPECT_EQ(read.length, length);
+        EXPECT_EQ(decodeUtf8(utf8.substr(0, length - 1)).length, 0U)
+            << static_cast<std::uint32_t>(character);
+    }
+}
+
 // No Windows-1252 byte, or not UTF-8: one '?' for each character or stray byte.
 TEST(Cp1252, TextOutsideTheCodePageBecomesQuestionMarks) {
     const std::pair<std::string, std::string> pairs[] = {
