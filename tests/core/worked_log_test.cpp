@@ -50,9 +50,9 @@ TEST(WorkedLog, ReadsTheLogsThatLoggersAndUsersWrite) {
         {"nosig.adi", "<CALL:4>F5AA<EOR>", "", "aucun de ses 1 contact(s)"},
         {"log.adx",
          "<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><SIG>DFCF</SIG><SIG_INFO>29-009</SIG_INFO>"
-         "</RECORD><RECORD><SIG_INTL>D&amp;X</SIG_INTL><SIG_INFO>&#50;9-&#x31;0</SIG_INFO>"
-         "</RECORD></RECORDS></ADX>",
-         "DFCF 29-009|D&X 29-10", ""},
+         "</RECORD><RECORD><SIG_INTL>D&amp;X</SIG_INTL><SIG_INFO>&#50;9-&#x31;0&#xD800;&#xDFFF;"
+         "</SIG_INFO></RECORD></RECORDS></ADX>", // surrogates are no characters
+         "DFCF 29-009|D&X 29-10??", ""},
         {"plain.adi", "\xEF\xBB\xBF# faits\r\n\r\n dfcf\t29-008 \rDMF 29-011\r",
          "DFCF 29-008|DMF 29-011", ""},
         {"nul.txt", "DFCF 29-001\nDFCF\0 29 x\n"s, nullptr, "ligne 2 : « DFCF\uFFFD 29 x »"},
