@@ -260,6 +260,16 @@ private slots:
             QTest::keyClick(find, Qt::Key_Return);
             const QTextCursor first = browser->textCursor();
             QCOMPARE(first.selectedText().toLower(), QStringLiteral("canton"));
+            // The screen reader reads the word found as the selection, and the whole text.
+            QAccessibleTextInterface* reader =
+                QAccessible::queryAccessibleInterface(browser)->textInterface();
+            int ends[4] = {};
+            reader->selection(0, &ends[0], &ends[1]);
+            reader->selection(1, &ends[2], &ends[3]);
+            QCOMPARE(reader->text(ends[0], ends[1]).toLower() + reader->text(ends[2], ends[3]) +
+                         QString::number(reader->selectionCount()),
+                     "canton1");
+            QCOMPARE(reader->text(-9, reader->characterCount() + 9), browser->toPlainText());
             QTest::keyClick(find, Qt::Key_Return);
             QVERIFY(browser->textCursor().selectionStart() > first.selectionStart());
             // A text that is nowhere: "Introuvable" beside the box, until the text changes.

@@ -250,6 +250,12 @@ private slots:
                  fromUtf8(kDiplomaCatalogue[1].code) + fromUtf8(kDiplomaCatalogue[1].fullName));
         QCOMPARE(lines().size(), 1);
         QVERIFY(description().contains(text("Nom_Ref")) && description().contains(text("Label5")));
+        // To the screen reader, its value is its text, and its list is its last child.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(combo);
+        QAccessibleInterface* last = reader->child(reader->childCount() - 1);
+        QVERIFY(reader->text(QAccessible::Value) == combo->currentText() &&
+                last->object() == combo->view() &&
+                reader->indexOfChild(last) == reader->childCount() - 1);
     }
 
     void doubleClickOpensTheDetailOfTheLineOnlyInCommuneMode() {
