@@ -171,9 +171,12 @@ private slots:
     }
 
     // The narrow detail boxes show every value of the sample whole, in the room QLineEdit leaves
-    // for text: its contents less the margins and 2 pixels a side.
-    void detailBoxesShowEveryValueOfTheSampleWhole() {
-        const Affichage detail("");
+    // for text: its contents less the margins and 2 pixels a side. Enter in any box leaves the
+    // window open; Escape closes it. Its title is bold.
+    void detailWindowShowsValuesWholeAndStaysOpenOnEnter() {
+        Affichage detail("");
+        QVERIFY(showActive(detail));
+        QVERIFY(QFontInfo(detail.findChild<QGroupBox*>()->findChild<QLabel*>()->font()).bold());
         for (const auto& [name, field] :
              {std::pair{"Diplome_N", fields::kDiploma}, {"Ref_N", fields::kReference}}) {
             const auto* box = control<QLineEdit>(detail, name);
@@ -191,6 +194,13 @@ private slots:
             }));
             QVERIFY2(widest > 0 && widest <= room, name);
         }
+        for (QLineEdit* box : detail.findChildren<QLineEdit*>()) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY2(detail.isVisible(), qPrintable(box->objectName()));
+        }
+        QTest::keyClick(&detail, Qt::Key_Escape);
+        QVERIFY(!detail.isVisible());
     }
 
     // Where the windows stand once shown: centred on the screen, frame included, and where they
@@ -227,20 +237,6 @@ private slots:
         }
         // At 150 % on a screen 1280 pixels wide, the main and search windows do not fit.
         QVERIFY(windows.main.devicePixelRatio() < 1.5 || tooWide == 2);
-    }
-
-    // Enter in any box of the detail window leaves it open; Escape closes it. Its title is bold.
-    void detailWindowStaysOpenOnEnter() {
-        Affichage detail("");
-        QVERIFY(showActive(detail));
-        QVERIFY(QFontInfo(detail.findChild<QGroupBox*>()->findChild<QLabel*>()->font()).bold());
-        for (QLineEdit* box : detail.findChildren<QLineEdit*>()) {
-            box->setFocus();
-            QTest::keyClick(box, Qt::Key_Return);
-            QVERIFY2(detail.isVisible(), qPrintable(box->objectName()));
-        }
-        QTest::keyClick(&detail, Qt::Key_Escape);
-        QVERIFY(!detail.isVisible());
     }
 
     // Escape and Ctrl+W close the help window; Ctrl+F finds a word, Enter again the next one, and
