@@ -28,11 +28,6 @@ inline QStringList linesShown(const QAbstractItemView& list) {
     return lines;
 }
 
-// The text a label, a line edit or a button shows, or the title of a group box.
-inline QString textShown(const QWidget& widget) {
-    return widget.property("text").toString() + widget.property("title").toString();
-}
-
 // Shows the window and makes it the active one, so that keys reach its focused control.
 inline bool showActive(QWidget& window) {
     window.show();
