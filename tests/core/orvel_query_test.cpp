@@ -9,7 +9,6 @@
 #include "tests/support/query_runner.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -126,12 +125,6 @@ TEST(OrvelQueryParsing, OptionsStandAnywhereAndUsageErrorsSayWhatIsWrong) {
         }
     }
     ::unsetenv("POSIXLY_CORRECT");
-}
-
-TEST_F(OrvelQueryTest, HelpAndVersionGoToStandardOutput) {
-    EXPECT_NE(run({{"-h"}}).out.find("--worked-only"), std::string::npos);
-    const std::string version = run({{"revision", "--version"}}).out; // the bare number
-    EXPECT_TRUE(version.starts_with("orvel-query (Orvel_Reference) ") && std::isdigit(version[30]));
 }
 
 // Standard input read through a pipe, as a decompressed file is; a directory there cannot be.
