@@ -257,7 +257,7 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
         }
         // Copies of one line make a run already in order: checking costs one comparison per
         // copy, sorting several.
-        if (runEnd - run > 1 && !std::is_sorted(run, runEnd, byLines)) {
+        if (!std::is_sorted(run, runEnd, byLines)) {
             std::stable_sort(run, runEnd, byLines);
         }
         run = runEnd;
