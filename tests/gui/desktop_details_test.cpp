@@ -248,8 +248,7 @@ private slots:
             const QTextCursor first = browser->textCursor();
             QCOMPARE(first.selectedText().toLower(), QStringLiteral("canton"));
             // The screen reader reads the word found as the selection, and the whole text.
-            QAccessibleTextInterface* reader =
-                QAccessible::queryAccessibleInterface(browser)->textInterface();
+            auto* reader = QAccessible::queryAccessibleInterface(browser)->textInterface();
             int ends[4] = {};
             reader->selection(0, &ends[0], &ends[1]);
             reader->selection(1, &ends[2], &ends[3]);
