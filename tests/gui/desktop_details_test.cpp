@@ -135,9 +135,12 @@ private slots:
         QApplication::setPalette(dark);
     }
 
-    // The menu entry names the window class and is the entry the program names as its own; the
-    // windows carry an icon that can be drawn.
-    void programIdentifiesAsItsMenuEntry() {
+    // Every window is announced as one, and every control the keyboard reaches says what it
+    // holds; under the dark colour scheme, what is drawn on pale yellow and the help's text stay
+    // readable. The help's text is a document the reader moves through.
+    void programIdentifiesItselfAndEveryControlHasANameAndReadableColours() {
+        // The menu entry names the window class and is the entry the program names as its own; the
+        // windows carry an icon that can be drawn.
         identifyAsDesktopProgram();
         QFile entry(QStringLiteral(ORVEL_DESKTOP_ENTRY));
         QVERIFY(entry.open(QIODevice::ReadOnly));
@@ -145,12 +148,6 @@ private slots:
                     .contains("\nStartupWMClass=" + QCoreApplication::applicationName() + '\n'));
         QCOMPARE(QGuiApplication::desktopFileName() + ".desktop.in", QFileInfo(entry).fileName());
         QVERIFY(!QGuiApplication::windowIcon().pixmap(32).isNull());
-    }
-
-    // Every window is announced as one, and every control the keyboard reaches says what it
-    // holds; under the dark colour scheme, what is drawn on pale yellow and the help's text stay
-    // readable. The help's text is a document the reader moves through.
-    void everyControlTheKeyboardReachesHasANameAndReadableColours() {
         Windows windows(program());
         QTextBrowser* help = windows.help();
         int yellow = 0;
@@ -170,10 +167,45 @@ private slots:
         QVERIFY(document->role() == QAccessible::Document && document->textInterface() != nullptr);
     }
 
-    // The narrow detail boxes show every value of the sample whole, in the room QLineEdit leaves
-    // for text: its contents less the margins and 2 pixels a side. Enter in any box leaves the
-    // window open; Escape closes it. Its title is bold.
-    void detailWindowShowsValuesWholeAndStaysOpenOnEnter() {
+    // Where the windows stand once shown: centred on the screen, frame included, and where they
+    // do not fit the available area, at its start. Offscreen no window has a frame and every
+    // window fits; tools/check-placement runs this test under a window manager, at 150 % too.
+    void windowsStandCentredOrInsideTheScreen() {
+        Windows windows(program());
+        int tooWide = 0;
+        for (const auto& [window, focusable] : windows.all()) {
+            window->show();
+            const char* name = window->metaObject()->className();
+            QVERIFY2(QTest::qWaitForWindowExposed(window), name);
+            QTRY_VERIFY2(QGuiApplication::platformName() != QStringLiteral("xcb") ||
+                             window->frameGeometry() != window->geometry(),
+                         name); // framed by the window manager
+            const QRect screen = window->screen()->geometry();
+            const QRect room = window->screen()->availableGeometry();
+            // Across and down: the two margins differ by a dropped fraction at most (`apart` is
+            // their difference), or the frame starts where the room does.
+            const auto offPlace = [&] {
+                const QRect frame = window->frameGeometry();
+                const QPoint apart =
+                    screen.topLeft() + screen.bottomRight() - frame.topLeft() - frame.bottomRight();
+                return QPoint(
+                    frame.width() > room.width() ? frame.left() - room.left() : apart.x() / 2,
+                    frame.height() > room.height() ? frame.top() - room.top() : apart.y() / 2);
+            };
+            QTRY_COMPARE(offPlace(), QPoint());
+            tooWide += window->frameGeometry().width() > room.width();
+            window->hide();
+        }
+        // At 150 % on a screen 1280 pixels wide, the main and search windows do not fit.
+        QVERIFY(windows.main.devicePixelRatio() < 1.5 || tooWide == 2);
+    }
+
+    // Escape and Ctrl+W close the help window; Ctrl+F finds a word, Enter again the next one, and
+    // says when there is none.
+    void detailAndHelpWindowsShowTheirTextAndAnswerTheirKeys() {
+        // The narrow detail boxes show every value of the sample whole, in the room QLineEdit
+        // leaves for text: its contents less the margins and 2 pixels a side. Enter in any box
+        // leaves the window open; Escape closes it. Its title is bold.
         Affichage detail("");
         QVERIFY(showActive(detail));
         QVERIFY(QFontInfo(detail.findChild<QGroupBox*>()->findChild<QLabel*>()->font()).bold());
@@ -201,47 +233,6 @@ private slots:
         }
         QTest::keyClick(&detail, Qt::Key_Escape);
         QVERIFY(!detail.isVisible());
-    }
-
-    // Where the windows stand once shown: centred on the screen, frame included, and where they
-    // do not fit the available area, at its start. Offscreen no window has a frame and every
-    // window fits; tools/check-placement runs this test under a window manager, at 150 % too.
-    void windowsStandCentredOrInsideTheScreen() {
-        Windows windows(program());
-        int tooWide = 0;
-        for (const auto& [window, focusable] : windows.all()) {
-            window->show();
-            const char* name = window->metaObject()->className();
-            QVERIFY2(QTest::qWaitForWindowExposed(window), name);
-            QTRY_VERIFY2(QGuiApplication::platformName() != QStringLiteral("xcb") ||
-                             window->frameGeometry() != window->geometry(),
-                         name); // framed by the window manager
-            const QRect screen = window->screen()->geometry();
-            const QRect room = window->screen()->availableGeometry();
-            // Across and down: the margins differ by a dropped fraction at most, or the frame
-            // starts where the room does.
-            const auto offPlace = [&] {
-                const QRect frame = window->frameGeometry();
-                const QMargins margins(frame.left() - screen.left(), frame.top() - screen.top(),
-                                       screen.right() - frame.right(),
-                                       screen.bottom() - frame.bottom());
-                return QPoint(frame.width() > room.width() ? frame.left() - room.left()
-                                                           : (margins.right() - margins.left()) / 2,
-                              frame.height() > room.height()
-                                  ? frame.top() - room.top()
-                                  : (margins.bottom() - margins.top()) / 2);
-            };
-            QTRY_COMPARE(offPlace(), QPoint());
-            tooWide += window->frameGeometry().width() > room.width();
-            window->hide();
-        }
-        // At 150 % on a screen 1280 pixels wide, the main and search windows do not fit.
-        QVERIFY(windows.main.devicePixelRatio() < 1.5 || tooWide == 2);
-    }
-
-    // Escape and Ctrl+W close the help window; Ctrl+F finds a word, Enter again the next one, and
-    // says when there is none.
-    void helpWindowClosesOnItsKeysAndFindsWords() {
         for (const QKeySequence& closing :
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             QWidget parent;
@@ -257,8 +248,7 @@ private slots:
             const QTextCursor first = browser->textCursor();
             QCOMPARE(first.selectedText().toLower(), QStringLiteral("canton"));
             // The screen reader reads the word found as the selection, and the whole text.
-            QAccessibleTextInterface* reader =
-                QAccessible::queryAccessibleInterface(browser)->textInterface();
+            auto* reader = QAccessible::queryAccessibleInterface(browser)->textInterface();
             int ends[4] = {};
             reader->selection(0, &ends[0], &ends[1]);
             reader->selection(1, &ends[2], &ends[3]);

@@ -60,15 +60,6 @@ struct PageRecorder : Printer {
     void endDocument() override {}
 };
 
-void writeText(const std::filesystem::path& file, std::string_view text,
-               std::ios::openmode mode = std::ios::trunc) {
-    std::ofstream(file, std::ios::binary | mode) << text;
-}
-
-QString pathText(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -86,15 +77,15 @@ class MainWindowTest : public QObject {
     QString text(const char* name) const {
         return find(name)->property("text").toString() + find(name)->property("title").toString();
     }
-    QStringList lines() const { return testing::linesShown(*find<QAbstractItemView>("List1")); }
     void list(const char* button, const char* department = "00") {
         find<QLineEdit>("Dpart")->setText(QString::fromUtf8(department));
         QTest::mouseClick(find(button), Qt::LeftButton);
     }
     // The list, the heading, the order caption, the count caption and whether Imprimer is enabled.
     QStringList shown() const {
-        return lines() << text("Label2") << text("Label6") << text("Frame2")
-                       << QString::number(find<QPushButton>("Imprimer")->isEnabled());
+        return testing::linesShown(*find<QAbstractItemView>("List1"))
+               << text("Label2") << text("Label6") << text("Frame2")
+               << QString::number(find<QPushButton>("Imprimer")->isEnabled());
     }
     // Double-clicks the row, or below the last line when there is no such row; returns the nine
     // boxes of the detail window that opened, or nothing.
@@ -119,7 +110,7 @@ class MainWindowTest : public QObject {
 
     // Chooses the log, or the CSV file to write, as the user would in the system's dialog.
     void chooseLog(const std::filesystem::path& log) {
-        window_->setFileQuestions({[log](QWidget*) { return pathText(log); }, {}});
+        window_->setFileQuestions({[log](QWidget*) { return fromUtf8(log.native()); }, {}});
         find<QAction>("Mnu_Journal")->trigger();
     }
     void exportTo(const QString& csv) {
@@ -129,14 +120,13 @@ class MainWindowTest : public QObject {
     // The communes a list shows, each after "~" when struck through, and "!" when the screen
     // reader is told it is worked.
     static QStringList marks(QWidget* list) {
-        QAccessibleTableInterface* rows =
-            QAccessible::queryAccessibleInterface(list)->tableInterface();
-        QStringList shown = testing::linesShown(*qobject_cast<QAbstractItemView*>(list));
+        auto* rows = QAccessible::queryAccessibleInterface(list)->tableInterface();
+        auto* view = qobject_cast<QAbstractItemView*>(list);
+        QStringList shown = testing::linesShown(*view, 28);
         for (int row = 0; row < rows->rowCount(); ++row) {
-            const QModelIndex line = qobject_cast<QAbstractItemView*>(list)->model()->index(row, 0);
             const bool told = rows->cellAt(row, 0)->text(QAccessible::Name).endsWith("contactée");
-            shown[row] = QString(line.data(Qt::FontRole).value<QFont>().strikeOut() ? "~" : "") +
-                         (told ? "!" : "") + shown[row].left(28).trimmed();
+            const QFont font = view->model()->index(row, 0).data(Qt::FontRole).value<QFont>();
+            shown[row].prepend(QString(font.strikeOut() ? "~" : "") + (told ? "!" : ""));
         }
         return shown;
     }
@@ -156,12 +146,9 @@ private slots:
         window_ = std::make_unique<Main>(program_.directory());
         QVERIFY(testing::showActive(*window_));
     }
-    void cleanup() {
-        window_.reset();
-        catcher_.reset();
-    }
+    void cleanup() { window_.reset(); } // the next test shows its own
 
-    void opensWithTheFirstDiplomaAndNothingListed() {
+    void opensWithTheFirstDiplomaAndKeepsItsListWhenTheFileIsMissing() {
         QCOMPARE(text("Nom_Ref") + text("Label5"),
                  fromUtf8(kDiplomaCatalogue[0].code) + fromUtf8(kDiplomaCatalogue[0].fullName));
         QCOMPARE(window_->windowTitle(), fromUtf8(mainWindowTitle(kVersionLogiciel)));
@@ -174,6 +161,18 @@ private slots:
             QVERIFY2(QFontInfo(find(name)->font()).bold() == (name[0] == 'L'), name);
         }
         QVERIFY(find("List1")->font().fixedPitch() && !QFontInfo(find("List1")->font()).bold());
+        // A file that cannot be read leaves the window as it was, not even printable.
+        removeFile();
+        list("Aff_Commune");
+        QCOMPARE(shown(), QStringList({"", "affiché par ...", "", "0"}));
+        program_.writeLines(kLines);
+        list("Aff_Commune");
+        const QStringList before = shown();
+        removeFile();
+        list("Aff_Reference");
+        QCOMPARE(shown(), before);
+        QCOMPARE(doubleClick(0).size(), 9); // still in commune mode
+        QCOMPARE(catcher_->texts, QStringList(2, missingFileMessage()));
     }
 
     // Each button shows the engine's listing of its order for the diploma, department and file,
@@ -204,11 +203,8 @@ private slots:
         QCOMPARE(captions.size(), 4);
         QCOMPARE(catcher_->texts, QStringList());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
-    // A listing that finds nothing becomes the displayed one all the same: printable, in its mode.
-    // A character the file cannot hold finds nothing, not the records holding a '?'.
-    void listingThatFindsNothingSaysSo() {
+        // A listing that finds nothing becomes the displayed one all the same: printable, in its
+        // mode. A character the file cannot hold finds nothing, not the records holding a '?'.
         list("Aff_Commune");
         const QStringList commune{text("Label2"), text("Label6")};
         for (const auto& [diploma, department] :
@@ -227,36 +223,8 @@ private slots:
         }
     }
 
-    // Typing a code and leaving the box by Enter, Tab or a click elsewhere filters the listings
-    // but changes neither the banner nor the selection; choosing from the list changes the banner.
-    void typedDiplomaFiltersButChangesNoBanner() {
-        auto* combo = find<QComboBox>("Type_Activite");
-        const QString banner = text("Nom_Ref") + text("Label5");
-        for (const int way : {0, 1, 2}) {
-            combo->setFocus();
-            combo->lineEdit()->selectAll();
-            QTest::keyClicks(combo, QStringLiteral("DMF"));
-            way == 2 ? QTest::mouseClick(find("Aff_Canton"), Qt::LeftButton)
-                     : QTest::keyClick(combo, way == 0 ? Qt::Key_Return : Qt::Key_Tab);
-            QCOMPARE(text("Nom_Ref") + text("Label5") + QString::number(combo->currentIndex()),
-                     banner + "0");
-            list("Aff_Commune");
-            QCOMPARE(lines().size(), 1); // QUIMPER
-        }
-        QTest::keyClick(combo, Qt::Key_Down);
-        QCOMPARE(text("Nom_Ref") + text("Label5"),
-                 fromUtf8(kDiplomaCatalogue[1].code) + fromUtf8(kDiplomaCatalogue[1].fullName));
-        QCOMPARE(lines().size(), 1);
-        QVERIFY(description().contains(text("Nom_Ref")) && description().contains(text("Label5")));
-        // To the screen reader, its value is its text, and its list is its last child.
-        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(combo);
-        QAccessibleInterface* last = reader->child(reader->childCount() - 1);
-        QVERIFY(reader->text(QAccessible::Value) == combo->currentText() &&
-                last->object() == combo->view() &&
-                reader->indexOfChild(last) == reader->childCount() - 1);
-    }
-
-    void doubleClickOpensTheDetailOfTheLineOnlyInCommuneMode() {
+    // A double-click opens the detail of the line, in commune mode only.
+    void doubleClickOpensTheDetailAndTypedDiplomaFilters() {
         QCOMPARE(doubleClick(0), QStringList()); // no listing yet
         for (const char* button : kListingButtons) {
             list(button);
@@ -270,58 +238,41 @@ private slots:
                               "Brest-Centre", "2905", "01/05/2008"}));
         QCOMPARE(doubleClick(9), QStringList());
         QCOMPARE(catcher_->texts.size(), 4);
-    }
-
-    // A file that cannot be read leaves the window as it was, not even printable.
-    void missingFileIsReportedAndChangesNothing() {
-        removeFile();
-        list("Aff_Commune");
-        QCOMPARE(shown(), QStringList({"", "affiché par ...", "", "0"}));
-        program_.writeLines(kLines);
-        list("Aff_Commune");
-        const QStringList before = shown();
-        removeFile();
-        list("Aff_Reference");
-        QCOMPARE(shown(), before);
-        QCOMPARE(doubleClick(0).size(), 9); // still in commune mode
-        QCOMPARE(catcher_->texts, QStringList(2, missingFileMessage()));
-    }
-
-    // The commands show their messages. The help opens in a window of its own, which a second
-    // call brings back, and says there that its document is missing; the main window stays usable.
-    void commandsShowTheirMessages() {
-        for (const char* item : {"Mnu_Historique", "Mnu_A_Propos", "Mnu_Aide", "Mnu_BdD"}) {
-            find<QAction>(item)->trigger();
+        // Typing a code and leaving the box by Enter, Tab or a click elsewhere filters the
+        // listings but changes neither the banner nor the selection; choosing from the list
+        // changes the banner.
+        auto* combo = find<QComboBox>("Type_Activite");
+        const QString banner = text("Nom_Ref") + text("Label5");
+        for (const int way : {0, 1, 2}) {
+            combo->setFocus();
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo, QStringLiteral("DMF"));
+            way == 2 ? QTest::mouseClick(find("Aff_Canton"), Qt::LeftButton)
+                     : QTest::keyClick(combo, way == 0 ? Qt::Key_Return : Qt::Key_Tab);
+            QCOMPARE(text("Nom_Ref") + text("Label5") + QString::number(combo->currentIndex()),
+                     banner + "0");
+            list("Aff_Commune");
+            QCOMPARE(find<QAbstractItemView>("List1")->model()->rowCount(), 1); // QUIMPER
         }
-        QTest::mouseClick(find("Pelkar"), Qt::LeftButton);
-        QTest::mouseClick(find("Tornim"), Qt::LeftButton);
-        // A call sign shows its tooltip; a press on it released outside it is no click.
-        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), find("Pelkar")->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(find("Pelkar"), &hover);
-        QCOMPARE(QToolTip::text(), QStringLiteral("Cliquez"));
-        QTest::mousePress(find("Pelkar"), Qt::LeftButton);
-        QTest::mouseRelease(find("Pelkar"), Qt::LeftButton, {}, QPoint(-5, 5));
-        removeFile();
-        find<QAction>("Mnu_BdD")->trigger();
-        QCOMPARE(catcher_->texts,
-                 QStringList({fromUtf8(versionHistory()), fromUtf8(aboutText(kVersionLogiciel)),
-                              fromUtf8(recommendations()),
-                              "Base de donnée " + fromCp1252(kLines[0].substr(6, 24)),
-                              fromUtf8(authorCredits()), fromUtf8(compilerCredits()),
-                              missingFileMessage()}));
-        find<QAction>("Mnu_Notice")->trigger();
-        find<QAction>("Mnu_Notice")->trigger();
-        const auto viewers = window_->findChildren<QTextBrowser*>();
-        QCOMPARE(viewers.size(), 1);
-        QVERIFY(viewers[0]->window()->isVisible() && QApplication::activeModalWidget() == nullptr);
-        QVERIFY(viewers[0]->toPlainText().contains(QStringLiteral("est introuvable")));
-        find<QAction>("Mnu_Quitter")->trigger();
-        QVERIFY(!window_->isVisible());
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(text("Nom_Ref") + text("Label5"),
+                 fromUtf8(kDiplomaCatalogue[1].code) + fromUtf8(kDiplomaCatalogue[1].fullName));
+        QCOMPARE(find<QAbstractItemView>("List1")->model()->rowCount(), 1);
+        QVERIFY(description().contains(text("Nom_Ref")) && description().contains(text("Label5")));
+        // To the screen reader, its value is its text, and its list is its last child.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(combo);
+        QAccessibleInterface* last = reader->child(reader->childCount() - 1);
+        QVERIFY(reader->text(QAccessible::Value) == combo->currentText() &&
+                last->object() == combo->view() &&
+                reader->indexOfChild(last) == reader->childCount() - 1);
     }
 
-    // The page of each mode: its title and heading, then each line cut at 115 characters, all in
-    // bold after the print dialog, and bold off afterwards. Without a listing, nothing.
-    void printedPageHasItsHeaderAndCutLines() {
+    // Imprimer prints the displayed listing through the print dialog. With no printer, the
+    // cancelled dialog is followed by a message that says how to get a PDF file; printed to the
+    // PDF file chosen there, a long listing fills three pages or so in a bold fixed-pitch font.
+    void imprimerPrintsAndTheCommandsShowTheirMessages() {
+        // The page of each mode: its title and heading, then each line cut at 115 characters, all
+        // in bold after the print dialog, and bold off afterwards. Without a listing, nothing.
         LineList listed;
         listed.append(std::string(120, 'x'));
         QSet<QString> headers;
@@ -339,12 +290,6 @@ private slots:
             }
         }
         QCOMPARE(headers.size(), 3);
-    }
-
-    // Imprimer prints the displayed listing through the print dialog. With no printer, the
-    // cancelled dialog is followed by a message that says how to get a PDF file; printed to the
-    // PDF file chosen there, a long listing fills three pages or so in a bold fixed-pitch font.
-    void imprimerPrintsTheListingThroughTheDialog() {
         std::vector<std::string> file = kLines;
         file.resize(file.size() + 250, recordLine({}));
         program_.writeLines(file);
@@ -375,6 +320,36 @@ private slots:
         const auto pages = bytes.count("/Type /Page\n");
         QVERIFY2(pages >= 3 && pages <= 5 && bytes.contains("Bold"), bytes.left(3000).constData());
         QVERIFY(printFont(8).fixedPitch()); // where Courier New is missing
+        // The commands show their messages. The help opens in a window of its own, which a second
+        // call brings back, and says there that its document is missing; the main window stays
+        // usable.
+        for (const char* item : {"Mnu_Historique", "Mnu_A_Propos", "Mnu_Aide", "Mnu_BdD"}) {
+            find<QAction>(item)->trigger();
+        }
+        QTest::mouseClick(find("Pelkar"), Qt::LeftButton);
+        QTest::mouseClick(find("Tornim"), Qt::LeftButton);
+        // A call sign shows its tooltip; a press on it released outside it is no click.
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), find("Pelkar")->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(find("Pelkar"), &hover);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Cliquez"));
+        QTest::mousePress(find("Pelkar"), Qt::LeftButton);
+        QTest::mouseRelease(find("Pelkar"), Qt::LeftButton, {}, QPoint(-5, 5));
+        removeFile();
+        find<QAction>("Mnu_BdD")->trigger();
+        QCOMPARE(catcher_->texts,
+                 QStringList({fromUtf8(versionHistory()), fromUtf8(aboutText(kVersionLogiciel)),
+                              fromUtf8(recommendations()),
+                              "Base de donnée " + fromCp1252(kLines[0].substr(6, 24)),
+                              fromUtf8(authorCredits()), fromUtf8(compilerCredits()),
+                              missingFileMessage()}));
+        find<QAction>("Mnu_Notice")->trigger();
+        find<QAction>("Mnu_Notice")->trigger();
+        const auto viewers = window_->findChildren<QTextBrowser*>();
+        QCOMPARE(viewers.size(), 1);
+        QVERIFY(viewers[0]->window()->isVisible() && QApplication::activeModalWidget() == nullptr);
+        QVERIFY(viewers[0]->toPlainText().contains(QStringLiteral("est introuvable")));
+        find<QAction>("Mnu_Quitter")->trigger();
+        QVERIFY(!window_->isVisible());
     }
 
     // With a traffic log, the worked references of a listing are struck through and told so to
@@ -383,7 +358,7 @@ private slots:
     // read is told at each listing, which goes on unmarked. The search marks its results too.
     void trafficLogMarksHidesAndCountsWorkedReferences() {
         const auto log = program_.directory() / "journal.txt";
-        writeText(log, "DFCF 29-001\n# portable\ndfcf 49-003\nDFCF 99-999\n");
+        std::ofstream(log) << "DFCF 29-001\n# portable\ndfcf 49-003\nDFCF 99-999\n";
         chooseLog(log);
         list("Aff_Commune");
         list("Aff_Commune");
@@ -396,7 +371,7 @@ private slots:
         find<QAction>("Mnu_Masquer")->trigger();
         QCOMPARE(marks(find("List1")), QStringList({"AMBOISE"}));
         QCOMPARE(counts(), "1 Rérérences DFCF sur 6 | 2 contactées masquées");
-        writeText(log, "DFCF 37-002\n", std::ios::app);
+        std::ofstream(log, std::ios::app) << "DFCF 37-002\n";
         list("Aff_Commune"); // finds three, all hidden: no "nothing found"
         QCOMPARE(counts(), "0 Rérérences DFCF sur 6 | 3 contactées masquées");
         find<QAction>("Mnu_Masquer")->trigger();
@@ -434,8 +409,10 @@ private slots:
     // cannot be written is told and left absent; a cancelled question writes nothing.
     void exportWritesTheListShownAsOrvelQueryDoes() {
         const auto log = program_.directory() / "journal.adi";
+        const QString logName = fromUtf8(log.native());
         // Its second contact's field does not fit its length: one warning, told once.
-        writeText(log, "<EOH><SIG:4>DFCF<SIG_INFO:6>29-001<EOR><SIG:4>DFCF<SIG_INFO:9>37-002<EOR>");
+        std::ofstream(log)
+            << "<EOH><SIG:4>DFCF<SIG_INFO:6>29-001<EOR><SIG:4>DFCF<SIG_INFO:9>37-002<EOR>";
         chooseLog(log);
         find<QComboBox>("Type_Activite")->setEditText(QStringLiteral("****"));
         list("Aff_Commune");
@@ -447,9 +424,9 @@ private slots:
             exportTo(csv);
             QProcess query;
             query.start(QStringLiteral(ORVEL_QUERY_PATH),
-                        QStringList{"--file", pathText(program_.referenceFile()), "--csv", "list",
-                                    "commune", "****", "00"} +
-                            (hide ? QStringList{"--worked", pathText(log)} : QStringList()));
+                        QStringList{"--file", fromUtf8(program_.referenceFile().native()), "--csv",
+                                    "list", "commune", "****", "00"} +
+                            (hide ? QStringList{"--worked", logName} : QStringList()));
             QVERIFY(query.waitForFinished());
             QFile written(csv);
             QVERIFY(written.open(QIODevice::ReadOnly));
@@ -458,16 +435,13 @@ private slots:
         exportTo(QString());
         exportTo(directory.filePath("absent/liste.csv"));
         QCOMPARE(catcher_->texts.size(), 2);
-        QVERIFY(catcher_->texts[0].startsWith("Le journal « " + pathText(log) + " » : le champ"));
+        QVERIFY(catcher_->texts[0].startsWith("Le journal « " + logName + " » : le champ"));
         QCOMPARE(catcher_->texts[1], "Le fichier « " + directory.filePath("absent/liste.csv") +
                                          " » n'a pas pu être enregistré : il ne peut pas être "
                                          "créé dans ce dossier.");
         QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList("liste.csv"));
-    }
-
-    // The setting goes into a file, absent or not, but not into a named pipe, which would hold
-    // the start-up.
-    void settingIsWrittenOnlyIntoAFile() {
+        // The setting goes into a file, absent or not, but not into a named pipe, which would hold
+        // the start-up.
         const QString file = settings_.filePath(QStringLiteral("Reference/Reference.conf"));
         QCOMPARE(QSettings(file, QSettings::IniFormat).value("Setup /Chemin Repertoire"),
                  QDir::cleanPath(QString::fromStdString(program_.directory())));

@@ -19,11 +19,12 @@ template <class Control = QWidget> Control* control(const QWidget& window, const
     return found;
 }
 
-// The lines a list shows, in order.
-inline QStringList linesShown(const QAbstractItemView& list) {
+// The lines a list shows, in order; given a width, their first columns, trimmed.
+inline QStringList linesShown(const QAbstractItemView& list, int width = -1) {
     QStringList lines;
     for (int row = 0; row < list.model()->rowCount(); ++row) {
-        lines << list.model()->index(row, 0).data().toString();
+        const QString line = list.model()->index(row, 0).data().toString();
+        lines << (width < 0 ? line : line.left(width).trimmed());
     }
     return lines;
 }

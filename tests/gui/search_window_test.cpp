@@ -10,38 +10,27 @@
 using namespace orvel;
 using testing::control;
 
-namespace {
-
-const QString kNothingFound = QStringLiteral("Pas de référence trouvée");
-
-} // namespace
-
 class SearchWindowTest : public QObject {
     Q_OBJECT
 
     testing::TemporaryProgramDirectory program_;
     std::unique_ptr<testing::MessageCatcher> catcher_;
     std::unique_ptr<Rechercher> window_;
+    const QString kNothingFound = QStringLiteral("Pas de référence trouvée");
 
     QLineEdit* box(const char* name) const { return control<QLineEdit>(*window_, name); }
     QWidget* focused() const { return window_->focusWidget(); }
     // The commune of each result line, in order.
     QStringList communes() const {
-        QStringList names;
-        for (const QString& row : testing::linesShown(*control<QListView>(*window_, "Liste_Ref"))) {
-            names << row.left(28).trimmed();
-        }
-        return names;
+        return testing::linesShown(*control<QListView>(*window_, "Liste_Ref"), 28);
     }
     // The selected option and the control that has the focus, as "4 NumRef".
     QString selection() const {
-        return QStringLiteral("%1 %2")
-            .arg(control<QButtonGroup>(*window_, "Option1")->checkedId())
-            .arg(focused()->objectName());
+        const int option = control<QButtonGroup>(*window_, "Option1")->checkedId();
+        return QString::number(option) + ' ' + focused()->objectName();
     }
     bool boxesEmpty() const {
-        const auto boxes = window_->findChildren<QLineEdit*>();
-        return std::ranges::all_of(boxes,
+        return std::ranges::all_of(window_->findChildren<QLineEdit*>(),
                                    [](const QLineEdit* box) { return box->text().isEmpty(); });
     }
     // Types the text (any characters, not only Latin-1) where the focus is.
@@ -75,10 +64,7 @@ private slots:
         window_ = std::make_unique<Rechercher>(program_.referenceFile());
         QVERIFY(testing::showActive(*window_));
     }
-    void cleanup() {
-        window_.reset();
-        catcher_.reset();
-    }
+    void cleanup() { window_.reset(); } // the next test shows its own
 
     // A click in a box selects its option. Tabbing through the boxes selects no option; the
     // option group is one stop, on the selected option, and Space there keeps it. Selecting an
@@ -88,8 +74,7 @@ private slots:
         QCOMPARE(selection(), QStringLiteral("1 Commune"));
         // The captions of the criteria in bold, the window's text not.
         for (const char* name : {"Option1_1", "Label3", "Label1", "Command1"}) {
-            QVERIFY2(QFontInfo(control<QWidget>(*window_, name)->font()).bold() == (name[0] != 'C'),
-                     name);
+            QVERIFY2(QFontInfo(control(*window_, name)->font()).bold() == (name[0] != 'C'), name);
         }
         QTest::mouseClick(box("NomCan"), Qt::LeftButton);
         box("Commune")->setFocus();
@@ -113,7 +98,7 @@ private slots:
                                                   {3, Qt::Key_Left, "2 CP"},
                                                   {4, Qt::Key_A, "4 Option1_4"}}) {
             auto* option =
-                control<QRadioButton>(*window_, qPrintable(QStringLiteral("Option1_%1").arg(from)));
+                window_->findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(from));
             option->setChecked(true);
             option->setFocus();
             QTest::keyClick(option, key);
@@ -135,16 +120,13 @@ private slots:
         const QString activity = "Ile de la Grande Prairie-Sud!";
         const QString canton = "Gennes-Val-de-Loire-Sud-Est4";
         const QString postalCode = "Attention 5 caracteres pour le code postal";
-        const struct {
-            const char* box;
-            QString text;
-            QString message;
-            QString boxAfter;
-            QStringList communes;
-        } rows[] = {
+        const QString maxi = "Attention %1 caracteres maxi pour ";
+        // The box, the text entered, the message, the text left in the box, the communes listed.
+        using Row = std::tuple<const char*, QString, QString, QString, QStringList>;
+        const Row rows[] = {
             {"Commune", "", "Entrez une commune", "", brest},
             {"Commune", commune.chopped(1), "", "", found},
-            {"Commune", commune, "Attention 28 caracteres maxi pour la commune", commune, brest},
+            {"Commune", commune, maxi.arg(28) + "la commune", commune, brest},
             {"Commune", QString(28, QChar(0x00C9)), kNothingFound, "", {}},
             {"CP", "", postalCode, "", brest},
             {"CP", "a`z{", postalCode, "A`Z{", brest}, // typed small letters become capitals
@@ -152,31 +134,29 @@ private slots:
             {"CP", "49350", "", "", found},
             {"NomRef", "", "Entrez une nom d'activité", "", brest},
             {"NomRef", activity.chopped(1), "", "", found},
-            {"NomRef", activity, "Attention 28 caracteres maxi pour le nom de l 'activité",
-             activity, brest},
+            {"NomRef", activity, maxi.arg(28) + "le nom de l 'activité", activity, brest},
             {"NomRef", "Ω", kNothingFound, "", {}}, // not the record with '?'
             {"NumRef", "", "Entrez une référence", "", brest},
             {"NumRef", "49-012", "", "", found},
-            {"NumRef", "49-0120", "Attention 6 caracteres maxi pour la référence", "49-0120",
-             brest},
+            {"NumRef", "49-0120", maxi.arg(6) + "la référence", "49-0120", brest},
             {"NomCan", "", "Entrez un nom de Canton", "", brest},
             {"NomCan", canton.chopped(1), "", "", found},
-            {"NomCan", canton, "Attention 27 caracteres maxi pour le nom du Canton", "", brest},
+            {"NomCan", canton, maxi.arg(27) + "le nom du Canton", "", brest},
         };
-        for (const auto& row : rows) {
+        for (const auto& [name, text, message, boxAfter, listed] : rows) {
             enterIn("Commune", QStringLiteral("brest"));
-            enterIn(row.box, row.text);
-            QCOMPARE(catcher_->texts.join("") + " in " + row.box, row.message + " in " + row.box);
-            QCOMPARE(box(row.box)->text(), row.boxAfter);
-            QCOMPARE(communes(), row.communes);
-            QCOMPARE(focused()->objectName(), row.box);
+            enterIn(name, text);
+            QCOMPARE(catcher_->texts.join("") + " in " + name, message + " in " + name);
+            QCOMPARE(box(name)->text(), boxAfter);
+            QCOMPARE(communes(), listed);
+            QCOMPARE(focused()->objectName(), name);
             catcher_->texts.clear();
         }
     }
 
     // Every search empties the five boxes; Enter in a box reached with Tab searches by the
     // selected option.
-    void searchEmptiesTheBoxesAndFollowsTheSelectedOption() {
+    void searchEmptiesTheBoxesFollowsTheSelectedOptionAndSurvivesAFailure() {
         for (QLineEdit* each : window_->findChildren<QLineEdit*>()) {
             type(each, QStringLiteral("7"));
         }
@@ -191,18 +171,14 @@ private slots:
         type(box("CP"), QStringLiteral("7"));
         enterIn("NomRef", QStringLiteral("introuvable"));
         QVERIFY(boxesEmpty());
-        QCOMPARE(catcher_->texts, QStringList{kNothingFound});
-    }
-
-    // A search that cannot read the file says so and keeps the window as it was, for another try.
-    void failedSearchKeepsTheWindow() {
+        // A search that cannot read the file says so and keeps the window as it was.
         enterIn("Commune", QStringLiteral("brest"));
         type(box("Commune"), QStringLiteral("bre"));
         std::filesystem::rename(program_.referenceFile(), program_.directory() / "moved");
         QTest::keyClick(box("Commune"), Qt::Key_Return);
         std::filesystem::rename(program_.directory() / "moved", program_.referenceFile());
-        QCOMPARE(catcher_->texts, QStringList{fromUtf8(failureMessage(
-                                      {ReadFailure::Kind::Missing, program_.referenceFile()}))});
+        const auto missing = failureMessage({ReadFailure::Kind::Missing, program_.referenceFile()});
+        QCOMPARE(catcher_->texts, QStringList({kNothingFound, fromUtf8(missing)}));
         QCOMPARE(communes(), QStringList{"BREST"});
         QCOMPARE(box("Commune")->text(), QStringLiteral("bre"));
     }

@@ -27,11 +27,8 @@ template <class Window> Window* shown() {
 
 // Leaves a screen as the user does: Suite (pressed with Enter) or the window system's close.
 void leave(QWidget* screen, bool bySuite) {
-    if (bySuite) {
-        QTest::keyClick(screen->windowHandle(), Qt::Key_Return);
-    } else {
-        screen->windowHandle()->close();
-    }
+    bySuite ? QTest::keyClick(screen->windowHandle(), Qt::Key_Return)
+            : void(screen->windowHandle()->close());
 }
 
 } // namespace
@@ -100,11 +97,10 @@ private slots:
                 }
             });
             user.start(10);
-            QTimer::singleShot(30s,
-                               [] { QCoreApplication::exit(99); }); // a program that never ends
-            seen = QStringLiteral("exit %1").arg(
-                       runProgram(directory_.path().toStdString(), part == 0 ? 50ms : 1min)) +
-                   seen;
+            // A program that never ends fails its run.
+            QTimer::singleShot(30s, [] { QCoreApplication::exit(99); });
+            const int code = runProgram(directory_.path().toStdString(), part == 0 ? 50ms : 1min);
+            seen.prepend(QStringLiteral("exit %1").arg(code));
             QCOMPARE(seen, QString::fromLatin1(expected));
             QCOMPARE(QFile::exists(QSettings("Reference", "Reference").fileName()),
                      seen.contains("main"));
