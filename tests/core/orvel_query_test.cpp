@@ -55,12 +55,8 @@ protected:
 // line accepted as what was understood of it. The file named cannot be read: a command that were
 // wrongly accepted would fail there and write nothing.
 std::string parsed(std::vector<std::string> words) {
-    std::string program = "orvel-query";
-    std::vector<char*> argv{program.data()};
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
+    words.insert(words.begin(), "orvel-query");
+    std::vector<char*> argv = argvOf(words);
     try {
         Options options = parseCommandLine(static_cast<int>(argv.size()) - 1, argv.data());
         std::string understood = std::string(options.quiet ? "q" : "") + (options.csv ? "c" : "") +
@@ -241,18 +237,16 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
         std::vector<std::string> args;
         std::string rows;
     } cases[] = {
-        {{"list", "commune", "DFCF", "00"}, brest + coeuvres},
-        {{"list", "canton", "DFCF", "00"}, coeuvres + brest},
-        {{"search", "3", "fort"}, coeuvres + brest},
-        {{"search", "1", "r2026"}, ""}, // the header line is found, but is no record
-        {{"list", "canton", "DPLF", "--", "--"},
+        {{"--csv", "list", "commune", "DFCF", "00"}, brest + coeuvres},
+        {{"--csv", "list", "canton", "DFCF", "00"}, coeuvres + brest},
+        {{"--csv", "search", "3", "fort"}, coeuvres + brest},
+        {{"--csv", "search", "1", "r2026"}, ""}, // the header line is found, but is no record
+        {{"--csv", "list", "canton", "DPLF", "--", "--"},
          "OUESSANT,DPLF,PM-021,Phare,Stiff,,-----,Ouessant,2999\r\n"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "--csv");
-        const QueryOutcome ran = query(args);
-        EXPECT_EQ(ran.out, header + c.rows) << c.args[1];
+        const QueryOutcome ran = query(c.args);
+        EXPECT_EQ(ran.out, header + c.rows) << c.args[2];
         EXPECT_EQ(ran.status, 0) << c.args.back();
     }
     const QueryOutcome whole = query({"--csv", "list", "commune", "****", "00"});
@@ -311,34 +305,14 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
     EXPECT_EQ(linesOf(missing.err).size(), 1U) << missing.err;
 }
 
-// A file that cannot be read, or a usage error, which also points to --help.
-TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {
-    std::filesystem::remove(program_.referenceFile());
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"list", "commune", "DFCF", "00"}, "introuvable"},
-        {{"--csv", "search", "1", "a"}, "introuvable"}, // not even a CSV header
-        {{"revision"}, "introuvable"},
-        {{"revision", "--quiet=1"},
-         "orvel-query : l'option « --quiet » ne prend pas d'argument\n"
-         "Essayez « orvel-query --help » pour plus d'informations."}};
-    for (const auto& [args, saying] : cases) {
-        const QueryOutcome missing = query(args);
-        EXPECT_EQ(missing.status, 2);
-        EXPECT_EQ(missing.out, "") << args[0];
-        EXPECT_NE(missing.err.find(saying), std::string::npos) << missing.err;
-    }
-}
-
-TEST_F(OrvelQueryTest, WithoutFileReadsTheFileBesideTheExecutable) {
+// Without --file, the file beside the executable is read; the line is completed as bash would,
+// with the built program first in PATH (the orders and diploma codes are read from its help); a
+// file that cannot be read, or a usage error, which also points to --help, print nothing.
+TEST_F(OrvelQueryTest, FileBesideTheExecutableCompletionAndUnreadableFile) {
     // The build puts the sample next to the executable; the working directory does not matter.
     const QueryOutcome ran = run({{"revision"}});
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.out.rfind("Base de donnée ", 0), 0U);
-}
-
-// Completes the line as bash would, with the built program first in PATH: the orders and the
-// diploma codes are read from its help.
-TEST_F(OrvelQueryTest, CompletionOffersTheWordsThatCanComeNext) {
     std::string diplomas = "\\*\\*\\*\\*\n";
     for (const orvel::Diploma& diploma : orvel::kDiplomaCatalogue) {
         diplomas.append(diploma.code).append("\n");
@@ -359,6 +333,20 @@ TEST_F(OrvelQueryTest, CompletionOffersTheWordsThatCanComeNext) {
         [[ ${#COMPREPLY[@]} -eq 0 ]] || printf '%s\n' "${COMPREPLY[@]}")";
     for (const auto& [line, offered] : cases) {
         EXPECT_EQ(run({{line}, Sink::File, complete}).out, offered) << line;
+    }
+    std::filesystem::remove(program_.referenceFile());
+    const std::pair<std::vector<std::string>, std::string> unreadable[] = {
+        {{"list", "commune", "DFCF", "00"}, "introuvable"},
+        {{"--csv", "search", "1", "a"}, "introuvable"}, // not even a CSV header
+        {{"revision"}, "introuvable"},
+        {{"revision", "--quiet=1"},
+         "orvel-query : l'option « --quiet » ne prend pas d'argument\n"
+         "Essayez « orvel-query --help » pour plus d'informations."}};
+    for (const auto& [args, saying] : unreadable) {
+        const QueryOutcome missing = query(args);
+        EXPECT_EQ(missing.status, 2);
+        EXPECT_EQ(missing.out, "") << args[0];
+        EXPECT_NE(missing.err.find(saying), std::string::npos) << missing.err;
     }
 }
 
