@@ -72,8 +72,7 @@ TEST(Collation, SortAgreesWithTheComparison) {
         }
         texts.push_back(text);
     }
-    texts.push_back(texts[5]);
-    texts.push_back(texts[5]);
+    texts.insert(texts.end(), 2, std::string(texts[5]));
     LineList lines;
     for (const std::string& text : texts) {
         lines.append(text);

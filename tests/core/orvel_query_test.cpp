@@ -124,22 +124,20 @@ TEST(OrvelQueryParsing, OptionsStandAnywhereAndUsageErrorsSayWhatIsWrong) {
 }
 
 // Standard input read through a pipe, as a decompressed file is; a directory there cannot be.
-TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
+TEST_F(OrvelQueryTest, StandardStreamsAsAScriptWiresThem) {
     const std::string fromPipe = "cat " + file_ + R"( | "$@")";
     const QueryOutcome listed =
         run({{"--file", "-", "list", "reference", "DMF", "00"}, Sink::File, fromPipe});
-    EXPECT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.out, query({"list", "reference", "DMF", "00"}).out);
-    EXPECT_EQ(linesOf(listed.err), std::vector<std::string>{"3 Rérérences DMF sur 7"});
+    EXPECT_EQ(std::tuple(listed.status, listed.out, listed.err),
+              std::tuple(0, query({"list", "reference", "DMF", "00"}).out,
+                         std::string("3 Rérérences DMF sur 7\n")));
     EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, fromPipe}).out,
               "Base de donnée R2026" + std::string(19, ' ') + "\n");
     const QueryOutcome directory = run({{"--file", "-", "revision"}, Sink::File, R"("$@" < /)"});
     EXPECT_EQ(directory.status, 2);
     EXPECT_NE(directory.err.find("l'entrée standard ne peut pas être lue"), std::string::npos);
-}
-
-// A pipe that its reader closed ends the tool quietly, also where SIGPIPE would kill it.
-TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
+    // An output that cannot be written is a failure; a pipe that its reader closed ends the tool
+    // quietly, also where SIGPIPE would kill it.
     const std::string defaultSignal = R"(exec env --default-signal=PIPE "$@")";
     const struct {
         Sink sink;
@@ -181,7 +179,7 @@ std::vector<std::string> firstWords(const std::string& out) {
     return words;
 }
 
-TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
+TEST_F(OrvelQueryTest, CommandsWriteTheirLinesOrCsvRowsAndTheirNotices) {
     const std::vector<std::string> none;
     const struct {
         std::vector<std::string> args;
@@ -218,16 +216,13 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
     };
     for (const auto& c : cases) {
         const QueryOutcome ran = query(c.args);
-        EXPECT_EQ(firstWords(ran.out), c.firstWords) << c.args.back();
-        EXPECT_EQ(linesOf(ran.err), c.err) << c.args.back();
-        EXPECT_EQ(ran.status, c.firstWords.empty() ? 1 : 0) << c.args.back();
+        EXPECT_EQ(std::tuple(firstWords(ran.out), linesOf(ran.err), ran.status),
+                  std::tuple(c.firstWords, c.err, c.firstWords.empty() ? 1 : 0))
+            << c.args.back();
     }
     const std::string line = linesOf(query({"list", "commune", "DFCF", "00"}).out).at(0);
     EXPECT_EQ(line.size(), 136U); // trailing blanks kept
-}
-
-// One row per record in the order of the listing, not of the file.
-TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
+    // CSV: one row per record in the order of the listing, not of the file.
     const std::string header =
         "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n";
     const std::string coeuvres =
@@ -236,7 +231,7 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
     const struct {
         std::vector<std::string> args;
         std::string rows;
-    } cases[] = {
+    } csvCases[] = {
         {{"--csv", "list", "commune", "DFCF", "00"}, brest + coeuvres},
         {{"--csv", "list", "canton", "DFCF", "00"}, coeuvres + brest},
         {{"--csv", "search", "3", "fort"}, coeuvres + brest},
@@ -244,17 +239,16 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
         {{"--csv", "list", "canton", "DPLF", "--", "--"},
          "OUESSANT,DPLF,PM-021,Phare,Stiff,,-----,Ouessant,2999\r\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : csvCases) {
         const QueryOutcome ran = query(c.args);
-        EXPECT_EQ(ran.out, header + c.rows) << c.args[2];
-        EXPECT_EQ(ran.status, 0) << c.args.back();
+        EXPECT_EQ(std::pair(ran.out, ran.status), std::pair(header + c.rows, 0)) << c.args[2];
     }
     const QueryOutcome whole = query({"--csv", "list", "commune", "****", "00"});
-    EXPECT_EQ(linesOf(whole.out).size(), 7U); // header row and six records; no header line
-    EXPECT_EQ(whole.err, "7 Rérérences **** sur 7\n");
-    const QueryOutcome none = query({"--csv", "search", "1", "zzz"});
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, header);
+    // The header row and six records; no header line.
+    EXPECT_EQ(std::pair(linesOf(whole.out).size(), whole.err),
+              std::pair(7UL, std::string("7 Rérérences **** sur 7\n")));
+    const QueryOutcome nothing = query({"--csv", "search", "1", "zzz"});
+    EXPECT_EQ(std::pair(nothing.status, nothing.out), std::pair(1, header));
     // An empty line inside the file is listed as a record with every field empty.
     const std::string text = contentOf(file_);
     std::ofstream(file_, std::ios::binary) << text.substr(0, text.find('\n') + 1) << "\r\n"
@@ -301,8 +295,8 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
     EXPECT_EQ(contentOf(adif), adifText); // read, never changed
     const QueryOutcome missing =
         query({"list", "commune", "DFCF", "00", "--worked=" + file_ + "x"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(linesOf(missing.err).size(), 1U) << missing.err;
+    EXPECT_EQ(std::pair(missing.status, linesOf(missing.err).size()), std::pair(2, 1UL))
+        << missing.err;
 }
 
 // Without --file, the file beside the executable is read; the line is completed as bash would,
@@ -311,8 +305,7 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
 TEST_F(OrvelQueryTest, FileBesideTheExecutableCompletionAndUnreadableFile) {
     // The build puts the sample next to the executable; the working directory does not matter.
     const QueryOutcome ran = run({{"revision"}});
-    EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.out.rfind("Base de donnée ", 0), 0U);
+    EXPECT_EQ(std::pair(ran.status, ran.out.rfind("Base de donnée ", 0)), std::pair(0, 0UL));
     std::string diplomas = "\\*\\*\\*\\*\n";
     for (const orvel::Diploma& diploma : orvel::kDiplomaCatalogue) {
         diplomas.append(diploma.code).append("\n");
@@ -344,8 +337,7 @@ TEST_F(OrvelQueryTest, FileBesideTheExecutableCompletionAndUnreadableFile) {
          "Essayez « orvel-query --help » pour plus d'informations."}};
     for (const auto& [args, saying] : unreadable) {
         const QueryOutcome missing = query(args);
-        EXPECT_EQ(missing.status, 2);
-        EXPECT_EQ(missing.out, "") << args[0];
+        EXPECT_EQ(std::pair(missing.status, missing.out), std::pair(2, std::string())) << args[0];
         EXPECT_NE(missing.err.find(saying), std::string::npos) << missing.err;
     }
 }
