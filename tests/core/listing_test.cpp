@@ -142,8 +142,8 @@ TEST(Listing, ListsWhatAPlainReadingOfTheRecordsLists) {
                 }
                 EXPECT_EQ(listed, plainListing(order, lines, diploma, department))
                     << int(order.order) << " " << diploma << "/" << department;
-                EXPECT_EQ(listing.value().listedCount, listed.size());
-                EXPECT_EQ(listing.value().readCount, lines.size());
+                EXPECT_EQ(std::pair(listing.value().listedCount, listing.value().readCount),
+                          std::pair(listed.size(), lines.size()));
             }
         }
     }

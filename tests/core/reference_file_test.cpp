@@ -117,6 +117,15 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
     }
 }
 
+std::uint64_t bytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value && key != "rchar:") {
+    }
+    return value;
+}
+
 template <class T> std::optional<ReadFailure> failureOf(const Result<T>& result) {
     return result.ok() ? std::nullopt : std::optional(result.failure());
 }
@@ -216,6 +225,15 @@ TEST(DatabaseRevision, ColumnsSevenToThirtyOfTheFirstLine) {
     std::filesystem::remove(directory.referenceFile());
     EXPECT_FALSE(revision.check(directory.referenceFile()).ok());
     EXPECT_EQ(revision.revisionBase(), "R\x81");
+    // A first line with no line break through a gigabyte: columns 7 to 30 and nothing further.
+    std::filesystem::resize_file(
+        directory.writeBytes(testing::headerLine("2026-12 pour les essais 42 et plus")),
+        std::uint64_t{1} << 30U);
+    const std::uint64_t before = bytesReadSoFar();
+    const Result<std::string> endless = DatabaseRevision().check(directory.referenceFile());
+    EXPECT_LT(bytesReadSoFar() - before, 4096U);
+    ASSERT_TRUE(endless.ok());
+    EXPECT_EQ(endless.value(), revisionMessage("2026-12 pour les essais "));
 }
 
 } // namespace

@@ -79,9 +79,7 @@ inline QueryOutcome runQuery(const QueryCall& call, const std::filesystem::path&
     const int spawned = posix_spawnp(&child, "bash", &actions, nullptr, argv.data(), environ);
     std::signal(SIGPIPE, previous);
     posix_spawn_file_actions_destroy(&actions);
-    if (pipeEnds[1] != -1) {
-        ::close(pipeEnds[1]);
-    }
+    ::close(pipeEnds[1]); // none when -1
     int status = 0;
     if (spawned != 0 || ::waitpid(child, &status, 0) != child) {
         throw std::runtime_error("cannot run orvel-query");
