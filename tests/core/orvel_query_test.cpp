@@ -218,8 +218,8 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesOrCsvRowsAndTheirNotices) {
                   std::tuple(c.firstWords, c.err, c.firstWords.empty() ? 1 : 0))
             << c.args.back();
     }
-    const std::string line = linesOf(query({"list", "commune", "DFCF", "00"}).out).at(0);
-    EXPECT_EQ(line.size(), 136U); // trailing blanks kept
+    // Trailing blanks kept.
+    EXPECT_EQ(linesOf(query({"list", "commune", "DFCF", "00"}).out).at(0).size(), 136U);
     // CSV: one row per record in the order of the listing, not of the file.
     const std::string header =
         "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n";
@@ -268,20 +268,18 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
         std::vector<std::string> communes;
         const char* caption; // the header line is listed and counted like the records
     } cases[] = {
-        {{"--worked", adif},
+        {{"list", "commune", "****", "00", "--worked", adif},
          {"CŒUVRES", "OUESSANT", "QUI?", "SAINT-ÉTIENNE"},
          "5 Rérérences **** sur 7"},
-        {{"--worked-only", "--worked=" + adif.string()},
+        {{"list", "commune", "****", "00", "--worked-only", "--worked=" + adif.string()},
          {"BREST", "ÉPINAL"},
          "2 Rérérences **** sur 7"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"list", "commune", "****", "00"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const QueryOutcome ran = query(args);
+        const QueryOutcome ran = query(c.args);
         std::vector<std::string> communes = firstWords(ran.out);
         communes.erase(std::remove(communes.begin(), communes.end(), ""), communes.end());
-        EXPECT_EQ(std::pair(communes, ran.status), std::pair(c.communes, 0)) << c.args[0];
+        EXPECT_EQ(std::pair(communes, ran.status), std::pair(c.communes, 0)) << c.args[4];
         const std::vector<std::string> err = linesOf(ran.err);
         ASSERT_EQ(err.size(), 3U) << ran.err;
         EXPECT_EQ(err[0].rfind("orvel-query : le journal", 0), 0U) << err[0];

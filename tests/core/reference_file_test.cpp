@@ -37,10 +37,10 @@ Lines plainReading(const std::string& bytes) {
             lines.back() += bytes[i];
         }
     }
-    if (!bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n')) {
-        lines.pop_back();
+    if (bytes.empty() || bytes.back() == '\r' || bytes.back() == '\n') {
+        lines.pop_back(); // no line after the last end, none at all in an empty file
     }
-    return bytes.empty() ? Lines() : lines;
+    return lines;
 }
 
 // Lines of every length up to 600, NULs among them, with every kind of end: a
