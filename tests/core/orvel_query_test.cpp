@@ -145,24 +145,22 @@ TEST_F(OrvelQueryTest, StandardStreamsAsAScriptWiresThem) {
         int error; // 0: a quiet end with status 0
         std::string shell = R"(exec "$@")";
     } cases[] = {
-        {Sink::DevFull, {"list", "commune", "****", "00"}, ENOSPC},
-        {Sink::DevFull, {"--csv", "search", "1", "brest"}, ENOSPC},
-        {Sink::DevFull, {"--help"}, ENOSPC},
-        {Sink::Closed, {"search", "5", "brest"}, EBADF},
-        {Sink::Closed, {"revision"}, EBADF},
-        {Sink::BrokenPipe, {"list", "canton", "****", "00"}, 0},
-        {Sink::BrokenPipe, {"--csv", "search", "1", "zzz"}, 0, defaultSignal},
-        {Sink::BrokenPipe, {"--version"}, 0, defaultSignal},
+        {Sink::DevFull, {"--file=" + file_, "list", "commune", "****", "00"}, ENOSPC},
+        {Sink::DevFull, {"--file=" + file_, "--csv", "search", "1", "brest"}, ENOSPC},
+        {Sink::DevFull, {"--file=" + file_, "--help"}, ENOSPC},
+        {Sink::Closed, {"--file=" + file_, "search", "5", "brest"}, EBADF},
+        {Sink::Closed, {"--file=" + file_, "revision"}, EBADF},
+        {Sink::BrokenPipe, {"--file=" + file_, "list", "canton", "****", "00"}, 0},
+        {Sink::BrokenPipe, {"--file=" + file_, "--csv", "search", "1", "zzz"}, 0, defaultSignal},
+        {Sink::BrokenPipe, {"--file=" + file_, "--version"}, 0, defaultSignal},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "--file=" + file_);
-        const QueryOutcome ran = run({args, c.sink, c.shell});
+        const QueryOutcome ran = run({c.args, c.sink, c.shell});
         const std::string err = "orvel-query : écriture impossible sur la sortie standard : ";
         EXPECT_EQ(std::pair(ran.status, ran.err),
                   c.error == 0 ? std::pair(0, std::string())
                                : std::pair(2, err + std::strerror(c.error) + "\n"))
-            << c.args[0] << ' ' << c.args[1];
+            << c.args[1] << ' ' << c.args.back();
     }
     // Nothing to write, nothing lost: a closed output does not hide "nothing found".
     EXPECT_EQ(run({{"--file", file_, "search", "1", "zzz"}, Sink::Closed}).status, 1);
