@@ -246,9 +246,8 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesOrCsvRowsAndTheirNotices) {
     const QueryOutcome nothing = query({"--csv", "search", "1", "zzz"});
     EXPECT_EQ(std::pair(nothing.status, nothing.out), std::pair(1, header));
     // An empty line inside the file is listed as a record with every field empty.
-    const std::string text = contentOf(file_);
-    std::ofstream(file_, std::ios::binary) << text.substr(0, text.find('\n') + 1) << "\r\n"
-                                           << text.substr(text.find('\n') + 1);
+    std::string text = contentOf(file_);
+    program_.writeBytes(text.insert(text.find('\n') + 1, "\r\n"));
     const std::vector<std::string> rows =
         linesOf(query({"--csv", "list", "commune", "****", "00"}).out);
     EXPECT_EQ(rows.size(), linesOf(query({"list", "commune", "****", "00"}).out).size());
