@@ -28,7 +28,7 @@ Texts sorted(const Texts& texts) {
 
 // Each row in its expected order: the sort gets it reversed, and the comparison puts each text
 // before the next, whether the packed weights of the sort decide or not.
-TEST(Collation, FrenchOrder) {
+TEST(Collation, FrenchOrderAndSortAgreeingWithTheComparison) {
     const std::string long47(47, 'A');
     const Texts rows[] = {
         {"Ajaccio", "avignon", "BORDEAUX", "brest"},                 // case does not count
@@ -54,12 +54,9 @@ TEST(Collation, FrenchOrder) {
         }
     }
     EXPECT_EQ(collate("paris", "PARIS"), 0);
-}
-
-// Lines that agree for 42 to 55 characters, so that the packed weights run out at every place,
-// with accents and ligatures there: the sort is the stable sort by collate, and collate is an
-// order.
-TEST(Collation, SortAgreesWithTheComparison) {
+    // Lines that agree for 42 to 55 characters, so that the packed weights run out at every
+    // place, with accents and ligatures there: the sort is the stable sort by collate, and
+    // collate is an order.
     const std::string pieces[] = {"a",    "A",  "e",    "\xE9", "\xE8", "oe", "\x9C",
                                   "\x8C", "ae", "\xE6", "ss",   "\xDF", " ",  "-",
                                   "1",    "z",  "\xFE", "\x81", "\x01"};
@@ -72,8 +69,7 @@ TEST(Collation, SortAgreesWithTheComparison) {
         }
         texts.push_back(text);
     }
-    texts.push_back(texts[5]);
-    texts.push_back(texts[5]);
+    texts.insert(texts.end(), 2, std::string(texts[5]));
     LineList lines;
     for (const std::string& text : texts) {
         lines.append(text);

@@ -1,11 +1,9 @@
-// Hostile or unlucky input through the engine and orvel-query: a huge file under a memory limit,
-// a first line with no end, a file without read rights, odd paths in the messages.
+// Hostile or unlucky input through orvel-query: a huge file under a memory limit, a file without
+// read rights, odd paths in the messages.
 
 #include "data/read_failure.h"
-#include "data/revision.h"
 #include "tests/support/query_runner.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -14,29 +12,6 @@ namespace orvel {
 namespace {
 
 using namespace testing;
-
-std::uint64_t bytesReadSoFar() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    std::uint64_t value = 0;
-    while (io >> key >> value && key != "rchar:") {
-    }
-    return value;
-}
-
-// A first line with no line break through a gigabyte: the revision check reads columns 7 to 30
-// and nothing further.
-TEST(HostileInput, RevisionReadsOnlyTheStartOfAnEndlessFirstLine) {
-    TemporaryProgramDirectory directory;
-    std::filesystem::resize_file(
-        directory.writeBytes(testing::headerLine("2026-12 pour les essais 42 et plus")),
-        std::uint64_t{1} << 30U);
-    const std::uint64_t before = bytesReadSoFar();
-    const Result<std::string> checked = DatabaseRevision().check(directory.referenceFile());
-    EXPECT_LT(bytesReadSoFar() - before, 4096U);
-    ASSERT_TRUE(checked.ok());
-    EXPECT_EQ(checked.value(), revisionMessage("2026-12 pour les essais "));
-}
 
 // Under a memory limit far below the file's size, a listing and a search that keep little go
 // on reading (until the time limit stops them, 124); a listing that must keep too much for the

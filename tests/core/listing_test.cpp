@@ -108,9 +108,7 @@ std::vector<std::string> generatedFile() {
          "Rue 12:", "Saint-Germain-des-Pres-Lointain", "Saint-Germain-des-Pres-Loint0512",
          "Saint-Germain-des-Fosses-Nd 0312"}};
     std::mt19937 random(13);
-    const auto any = [&](std::size_t field) {
-        return values[field][random() % values[field].size()];
-    };
+    const auto any = [&](std::size_t kind) { return values[kind][random() % values[kind].size()]; };
     std::vector<std::string> lines{testing::headerLine("R\xE9vision 2026-12")};
     for (int i = 0; i < 400; ++i) {
         const std::string record =
@@ -142,8 +140,8 @@ TEST(Listing, ListsWhatAPlainReadingOfTheRecordsLists) {
                 }
                 EXPECT_EQ(listed, plainListing(order, lines, diploma, department))
                     << int(order.order) << " " << diploma << "/" << department;
-                EXPECT_EQ(listing.value().listedCount, listed.size());
-                EXPECT_EQ(listing.value().readCount, lines.size());
+                EXPECT_EQ(std::pair(listing.value().listedCount, listing.value().readCount),
+                          std::pair(listed.size(), lines.size()));
             }
         }
     }

@@ -55,12 +55,8 @@ protected:
 // line accepted as what was understood of it. The file named cannot be read: a command that were
 // wrongly accepted would fail there and write nothing.
 std::string parsed(std::vector<std::string> words) {
-    std::string program = "orvel-query";
-    std::vector<char*> argv{program.data()};
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
+    words.insert(words.begin(), "orvel-query");
+    std::vector<char*> argv = argvOf(words);
     try {
         Options options = parseCommandLine(static_cast<int>(argv.size()) - 1, argv.data());
         std::string understood = std::string(options.quiet ? "q" : "") + (options.csv ? "c" : "") +
@@ -128,22 +124,20 @@ TEST(OrvelQueryParsing, OptionsStandAnywhereAndUsageErrorsSayWhatIsWrong) {
 }
 
 // Standard input read through a pipe, as a decompressed file is; a directory there cannot be.
-TEST_F(OrvelQueryTest, StandardInputIsReadWhenTheFileIsADash) {
+TEST_F(OrvelQueryTest, StandardStreamsAsAScriptWiresThem) {
     const std::string fromPipe = "cat " + file_ + R"( | "$@")";
     const QueryOutcome listed =
         run({{"--file", "-", "list", "reference", "DMF", "00"}, Sink::File, fromPipe});
-    EXPECT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.out, query({"list", "reference", "DMF", "00"}).out);
-    EXPECT_EQ(linesOf(listed.err), std::vector<std::string>{"3 Rérérences DMF sur 7"});
+    EXPECT_EQ(std::tuple(listed.status, listed.out, listed.err),
+              std::tuple(0, query({"list", "reference", "DMF", "00"}).out,
+                         std::string("3 Rérérences DMF sur 7\n")));
     EXPECT_EQ(run({{"--file=-", "revision"}, Sink::File, fromPipe}).out,
               "Base de donnée R2026" + std::string(19, ' ') + "\n");
     const QueryOutcome directory = run({{"--file", "-", "revision"}, Sink::File, R"("$@" < /)"});
     EXPECT_EQ(directory.status, 2);
     EXPECT_NE(directory.err.find("l'entrée standard ne peut pas être lue"), std::string::npos);
-}
-
-// A pipe that its reader closed ends the tool quietly, also where SIGPIPE would kill it.
-TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
+    // An output that cannot be written is a failure; a pipe that its reader closed ends the tool
+    // quietly, also where SIGPIPE would kill it.
     const std::string defaultSignal = R"(exec env --default-signal=PIPE "$@")";
     const struct {
         Sink sink;
@@ -151,26 +145,22 @@ TEST_F(OrvelQueryTest, AnOutputThatCannotBeWrittenIsAFailure) {
         int error; // 0: a quiet end with status 0
         std::string shell = R"(exec "$@")";
     } cases[] = {
-        {Sink::DevFull, {"list", "commune", "****", "00"}, ENOSPC},
-        {Sink::DevFull, {"--csv", "search", "1", "brest"}, ENOSPC},
-        {Sink::DevFull, {"--help"}, ENOSPC},
-        {Sink::Closed, {"search", "5", "brest"}, EBADF},
-        {Sink::Closed, {"revision"}, EBADF},
-        {Sink::BrokenPipe, {"list", "canton", "****", "00"}, 0},
-        {Sink::BrokenPipe, {"--csv", "search", "1", "zzz"}, 0, defaultSignal},
-        {Sink::BrokenPipe, {"--version"}, 0, defaultSignal},
+        {Sink::DevFull, {"--file=" + file_, "list", "commune", "****", "00"}, ENOSPC},
+        {Sink::DevFull, {"--file=" + file_, "--csv", "search", "1", "brest"}, ENOSPC},
+        {Sink::DevFull, {"--file=" + file_, "--help"}, ENOSPC},
+        {Sink::Closed, {"--file=" + file_, "search", "5", "brest"}, EBADF},
+        {Sink::Closed, {"--file=" + file_, "revision"}, EBADF},
+        {Sink::BrokenPipe, {"--file=" + file_, "list", "canton", "****", "00"}, 0},
+        {Sink::BrokenPipe, {"--file=" + file_, "--csv", "search", "1", "zzz"}, 0, defaultSignal},
+        {Sink::BrokenPipe, {"--file=" + file_, "--version"}, 0, defaultSignal},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "--file=" + file_);
-        const QueryOutcome ran = run({args, c.sink, c.shell});
-        EXPECT_EQ(ran.status, c.error == 0 ? 0 : 2) << c.args[0] << ' ' << c.args[1];
-        const std::vector<std::string> lines = linesOf(ran.err);
-        ASSERT_EQ(lines.empty(), c.error == 0) << c.args[0];
-        if (c.error != 0) {
-            EXPECT_EQ(lines[0], "orvel-query : écriture impossible sur la sortie standard : " +
-                                    std::string(std::strerror(c.error)));
-        }
+        const QueryOutcome ran = run({c.args, c.sink, c.shell});
+        const std::string err = "orvel-query : écriture impossible sur la sortie standard : ";
+        EXPECT_EQ(std::pair(ran.status, ran.err),
+                  c.error == 0 ? std::pair(0, std::string())
+                               : std::pair(2, err + std::strerror(c.error) + "\n"))
+            << c.args[1] << ' ' << c.args.back();
     }
     // Nothing to write, nothing lost: a closed output does not hide "nothing found".
     EXPECT_EQ(run({{"--file", file_, "search", "1", "zzz"}, Sink::Closed}).status, 1);
@@ -185,7 +175,7 @@ std::vector<std::string> firstWords(const std::string& out) {
     return words;
 }
 
-TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
+TEST_F(OrvelQueryTest, CommandsWriteTheirLinesOrCsvRowsAndTheirNotices) {
     const std::vector<std::string> none;
     const struct {
         std::vector<std::string> args;
@@ -222,16 +212,13 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesAndTheirNotices) {
     };
     for (const auto& c : cases) {
         const QueryOutcome ran = query(c.args);
-        EXPECT_EQ(firstWords(ran.out), c.firstWords) << c.args.back();
-        EXPECT_EQ(linesOf(ran.err), c.err) << c.args.back();
-        EXPECT_EQ(ran.status, c.firstWords.empty() ? 1 : 0) << c.args.back();
+        EXPECT_EQ(std::tuple(firstWords(ran.out), linesOf(ran.err), ran.status),
+                  std::tuple(c.firstWords, c.err, c.firstWords.empty() ? 1 : 0))
+            << c.args.back();
     }
-    const std::string line = linesOf(query({"list", "commune", "DFCF", "00"}).out).at(0);
-    EXPECT_EQ(line.size(), 136U); // trailing blanks kept
-}
-
-// One row per record in the order of the listing, not of the file.
-TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
+    // Trailing blanks kept.
+    EXPECT_EQ(linesOf(query({"list", "commune", "DFCF", "00"}).out).at(0).size(), 136U);
+    // CSV: one row per record in the order of the listing, not of the file.
     const std::string header =
         "commune,diplome,reference,type,activite,observation,code_postal,canton,numero_canton\r\n";
     const std::string coeuvres =
@@ -240,31 +227,27 @@ TEST_F(OrvelQueryTest, CsvIsOneFormForARecordWhateverTheCommand) {
     const struct {
         std::vector<std::string> args;
         std::string rows;
-    } cases[] = {
-        {{"list", "commune", "DFCF", "00"}, brest + coeuvres},
-        {{"list", "canton", "DFCF", "00"}, coeuvres + brest},
-        {{"search", "3", "fort"}, coeuvres + brest},
-        {{"search", "1", "r2026"}, ""}, // the header line is found, but is no record
-        {{"list", "canton", "DPLF", "--", "--"},
+    } csvCases[] = {
+        {{"--csv", "list", "commune", "DFCF", "00"}, brest + coeuvres},
+        {{"--csv", "list", "canton", "DFCF", "00"}, coeuvres + brest},
+        {{"--csv", "search", "3", "fort"}, coeuvres + brest},
+        {{"--csv", "search", "1", "r2026"}, ""}, // the header line is found, but is no record
+        {{"--csv", "list", "canton", "DPLF", "--", "--"},
          "OUESSANT,DPLF,PM-021,Phare,Stiff,,-----,Ouessant,2999\r\n"},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "--csv");
-        const QueryOutcome ran = query(args);
-        EXPECT_EQ(ran.out, header + c.rows) << c.args[1];
-        EXPECT_EQ(ran.status, 0) << c.args.back();
+    for (const auto& c : csvCases) {
+        const QueryOutcome ran = query(c.args);
+        EXPECT_EQ(std::pair(ran.out, ran.status), std::pair(header + c.rows, 0)) << c.args[2];
     }
     const QueryOutcome whole = query({"--csv", "list", "commune", "****", "00"});
-    EXPECT_EQ(linesOf(whole.out).size(), 7U); // header row and six records; no header line
-    EXPECT_EQ(whole.err, "7 Rérérences **** sur 7\n");
-    const QueryOutcome none = query({"--csv", "search", "1", "zzz"});
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, header);
+    // The header row and six records; no header line.
+    EXPECT_EQ(std::pair(linesOf(whole.out).size(), whole.err),
+              std::pair(7UL, std::string("7 Rérérences **** sur 7\n")));
+    const QueryOutcome nothing = query({"--csv", "search", "1", "zzz"});
+    EXPECT_EQ(std::pair(nothing.status, nothing.out), std::pair(1, header));
     // An empty line inside the file is listed as a record with every field empty.
-    const std::string text = contentOf(file_);
-    std::ofstream(file_, std::ios::binary) << text.substr(0, text.find('\n') + 1) << "\r\n"
-                                           << text.substr(text.find('\n') + 1);
+    std::string text = contentOf(file_);
+    program_.writeBytes(text.insert(text.find('\n') + 1, "\r\n"));
     const std::vector<std::string> rows =
         linesOf(query({"--csv", "list", "commune", "****", "00"}).out);
     EXPECT_EQ(rows.size(), linesOf(query({"list", "commune", "****", "00"}).out).size());
@@ -282,21 +265,18 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
         std::vector<std::string> communes;
         const char* caption; // the header line is listed and counted like the records
     } cases[] = {
-        {{"--worked", adif},
+        {{"list", "commune", "****", "00", "--worked", adif},
          {"CŒUVRES", "OUESSANT", "QUI?", "SAINT-ÉTIENNE"},
          "5 Rérérences **** sur 7"},
-        {{"--worked-only", "--worked=" + adif.string()},
+        {{"list", "commune", "****", "00", "--worked-only", "--worked=" + adif.string()},
          {"BREST", "ÉPINAL"},
          "2 Rérérences **** sur 7"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"list", "commune", "****", "00"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const QueryOutcome ran = query(args);
+        const QueryOutcome ran = query(c.args);
         std::vector<std::string> communes = firstWords(ran.out);
         communes.erase(std::remove(communes.begin(), communes.end(), ""), communes.end());
-        EXPECT_EQ(communes, c.communes) << c.args[0];
-        EXPECT_EQ(ran.status, 0);
+        EXPECT_EQ(std::pair(communes, ran.status), std::pair(c.communes, 0)) << c.args[4];
         const std::vector<std::string> err = linesOf(ran.err);
         ASSERT_EQ(err.size(), 3U) << ran.err;
         EXPECT_EQ(err[0].rfind("orvel-query : le journal", 0), 0U) << err[0];
@@ -307,38 +287,17 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
     EXPECT_EQ(contentOf(adif), adifText); // read, never changed
     const QueryOutcome missing =
         query({"list", "commune", "DFCF", "00", "--worked=" + file_ + "x"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(linesOf(missing.err).size(), 1U) << missing.err;
+    EXPECT_EQ(std::pair(missing.status, linesOf(missing.err).size()), std::pair(2, 1UL))
+        << missing.err;
 }
 
-// A file that cannot be read, or a usage error, which also points to --help.
-TEST_F(OrvelQueryTest, AFileThatCannotBeReadPrintsNothingAndExitsWithTwo) {
-    std::filesystem::remove(program_.referenceFile());
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"list", "commune", "DFCF", "00"}, "introuvable"},
-        {{"--csv", "search", "1", "a"}, "introuvable"}, // not even a CSV header
-        {{"revision"}, "introuvable"},
-        {{"revision", "--quiet=1"},
-         "orvel-query : l'option « --quiet » ne prend pas d'argument\n"
-         "Essayez « orvel-query --help » pour plus d'informations."}};
-    for (const auto& [args, saying] : cases) {
-        const QueryOutcome missing = query(args);
-        EXPECT_EQ(missing.status, 2);
-        EXPECT_EQ(missing.out, "") << args[0];
-        EXPECT_NE(missing.err.find(saying), std::string::npos) << missing.err;
-    }
-}
-
-TEST_F(OrvelQueryTest, WithoutFileReadsTheFileBesideTheExecutable) {
+// Without --file, the file beside the executable is read; the line is completed as bash would,
+// with the built program first in PATH (the orders and diploma codes are read from its help); a
+// file that cannot be read, or a usage error, which also points to --help, print nothing.
+TEST_F(OrvelQueryTest, FileBesideTheExecutableCompletionAndUnreadableFile) {
     // The build puts the sample next to the executable; the working directory does not matter.
     const QueryOutcome ran = run({{"revision"}});
-    EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.out.rfind("Base de donnée ", 0), 0U);
-}
-
-// Completes the line as bash would, with the built program first in PATH: the orders and the
-// diploma codes are read from its help.
-TEST_F(OrvelQueryTest, CompletionOffersTheWordsThatCanComeNext) {
+    EXPECT_EQ(std::pair(ran.status, ran.out.rfind("Base de donnée ", 0)), std::pair(0, 0UL));
     std::string diplomas = "\\*\\*\\*\\*\n";
     for (const orvel::Diploma& diploma : orvel::kDiplomaCatalogue) {
         diplomas.append(diploma.code).append("\n");
@@ -359,6 +318,19 @@ TEST_F(OrvelQueryTest, CompletionOffersTheWordsThatCanComeNext) {
         [[ ${#COMPREPLY[@]} -eq 0 ]] || printf '%s\n' "${COMPREPLY[@]}")";
     for (const auto& [line, offered] : cases) {
         EXPECT_EQ(run({{line}, Sink::File, complete}).out, offered) << line;
+    }
+    std::filesystem::remove(program_.referenceFile());
+    const std::pair<std::vector<std::string>, std::string> unreadable[] = {
+        {{"list", "commune", "DFCF", "00"}, "introuvable"},
+        {{"--csv", "search", "1", "a"}, "introuvable"}, // not even a CSV header
+        {{"revision"}, "introuvable"},
+        {{"revision", "--quiet=1"},
+         "orvel-query : l'option « --quiet » ne prend pas d'argument\n"
+         "Essayez « orvel-query --help » pour plus d'informations."}};
+    for (const auto& [args, saying] : unreadable) {
+        const QueryOutcome missing = query(args);
+        EXPECT_EQ(std::pair(missing.status, missing.out), std::pair(2, std::string())) << args[0];
+        EXPECT_NE(missing.err.find(saying), std::string::npos) << missing.err;
     }
 }
 

@@ -1,7 +1,8 @@
 // Reading the reference file: every line as written, whatever ends it and
 // however long; a file that cannot be read is reported by every operation,
-// which never changes the file or keeps it.
+// which never changes the file or keeps it; the revision of its first line.
 
+#include "data/cp1252.h"
 #include "data/reference_file.h"
 #include "data/revision.h"
 #include "listing/listing.h"
@@ -36,10 +37,10 @@ Lines plainReading(const std::string& bytes) {
             lines.back() += bytes[i];
         }
     }
-    if (!bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n')) {
-        lines.pop_back();
+    if (bytes.empty() || bytes.back() == '\r' || bytes.back() == '\n') {
+        lines.pop_back(); // no line after the last end, none at all in an empty file
     }
-    return bytes.empty() ? Lines() : lines;
+    return lines;
 }
 
 // Lines of every length up to 600, NULs among them, with every kind of end: a
@@ -116,6 +117,15 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
     }
 }
 
+std::uint64_t bytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value && key != "rchar:") {
+    }
+    return value;
+}
+
 template <class T> std::optional<ReadFailure> failureOf(const Result<T>& result) {
     return result.ok() ? std::nullopt : std::optional(result.failure());
 }
@@ -150,8 +160,8 @@ std::string failureSeenBy(const std::filesystem::path& file) {
 
 // A directory, a named pipe with no writer, a device that never ends or a loop
 // of links in place of the file: only a regular file is read, and nothing waits
-// for ever.
-TEST(ReadFailure, EveryReadReportsWhyTheFileCannotBeRead) {
+// for ever; a readable file is read and left as it was.
+TEST(ReadFailure, EveryReadReportsWhyTheFileCannotBeReadAndChangesNothing) {
     TemporaryProgramDirectory directory;
     const auto file = directory.referenceFile();
     const std::pair<std::function<void()>, const char*> places[] = {
@@ -170,12 +180,8 @@ TEST(ReadFailure, EveryReadReportsWhyTheFileCannotBeRead) {
     std::filesystem::remove(file);
     directory.writeBytes("");
     EXPECT_EQ(failureSeenBy(file / "below"), "missing");
-}
-
-// No read changes the file, its time or its directory, or keeps it open.
-TEST(ReadOnly, NoReadChangesTheFileOrKeepsItOpen) {
-    TemporaryProgramDirectory directory;
-    const auto file = directory.writeLines({testing::recordLine({}), "short"});
+    // No read changes a readable file, its time or its directory, or keeps it open.
+    directory.writeLines({testing::recordLine({}), "short"});
     const auto modified = std::filesystem::last_write_time(file) - std::chrono::hours(24);
     std::filesystem::last_write_time(file, modified);
     const auto count = [](const std::filesystem::path& folder) {
@@ -183,8 +189,7 @@ TEST(ReadOnly, NoReadChangesTheFileOrKeepsItOpen) {
         return std::to_string(std::distance(begin(entries), end(entries)));
     };
     const auto state = [&] {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {}) + count("/proc/self/fd") + "|" +
+        return testing::contentOf(file) + count("/proc/self/fd") + "|" +
                count(directory.directory()) +
                (std::filesystem::last_write_time(file) == modified ? "" : "|written");
     };
@@ -193,6 +198,42 @@ TEST(ReadOnly, NoReadChangesTheFileOrKeepsItOpen) {
         EXPECT_FALSE(read(file));
         EXPECT_EQ(state(), before);
     }
+}
+
+// Revision_Base lives as long as the program: each check in turn, on the file as it is then.
+TEST(DatabaseRevision, ColumnsSevenToThirtyOfTheFirstLine) {
+    testing::TemporaryProgramDirectory directory;
+    DatabaseRevision revision;
+    const auto check = [&](const std::string& bytes) {
+        const auto message = revision.check(directory.writeBytes(bytes));
+        return message.ok() ? message.value() : failureMessage(message.failure());
+    };
+    const std::pair<std::string, std::string> steps[] = {
+        {"", "Base de donnée non ouverte"},
+        {"HEADER" + utf8ToCp1252("Révision 12   du 01/11  ") + "0123456789\r\nsecond\r\n",
+         "Base de donnée Révision 12   du 01/11  "},
+        {"", "Base de donnée Révision 12   du 01/11  "}, // an empty file keeps it
+        {"1234567", "Base de donnée 7"},
+        {"123456\r\n", "Base de donnée non ouverte"},          // a short first line is a line
+        {std::string(40, '\0'), "Base de donnée non ouverte"}, // zeros hold no text
+        {std::string("HEADERR2\0 ", 10), "Base de donnée R2"},
+        {"      R\x81\r\n", "Base de donnée R\uFFFD"},
+    };
+    for (const auto& [bytes, message] : steps) {
+        EXPECT_EQ(check(bytes), message);
+    }
+    std::filesystem::remove(directory.referenceFile());
+    EXPECT_FALSE(revision.check(directory.referenceFile()).ok());
+    EXPECT_EQ(revision.revisionBase(), "R\x81");
+    // A first line with no line break through a gigabyte: columns 7 to 30 and nothing further.
+    std::filesystem::resize_file(
+        directory.writeBytes(testing::headerLine("2026-12 pour les essais 42 et plus")),
+        std::uint64_t{1} << 30U);
+    const std::uint64_t before = bytesReadSoFar();
+    const Result<std::string> endless = DatabaseRevision().check(directory.referenceFile());
+    EXPECT_LT(bytesReadSoFar() - before, 4096U);
+    ASSERT_TRUE(endless.ok());
+    EXPECT_EQ(endless.value(), revisionMessage("2026-12 pour les essais "));
 }
 
 } // namespace

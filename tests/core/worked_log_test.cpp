@@ -87,11 +87,10 @@ TEST(WorkedLog, ReadsTheLogsThatLoggersAndUsersWrite) {
         EXPECT_EQ(worked, row.worked) << name;
         EXPECT_EQ(log.references.size(),
                   worked.empty() ? 0 : 1 + std::count(worked.begin(), worked.end(), '|'));
-        const auto says = [&row](const std::string& warning) {
-            return warning.find(row.saying) != std::string::npos;
-        };
         const bool warns = *row.saying != '\0';
-        const auto found = std::count_if(log.warnings.begin(), log.warnings.end(), says);
+        const auto found = std::count_if(log.warnings.begin(), log.warnings.end(), [&row](auto& w) {
+            return w.find(row.saying) != std::string::npos;
+        });
         EXPECT_EQ(warns ? static_cast<std::size_t>(found) : log.warnings.size(), warns ? 1U : 0U)
             << name << ": " << joined(log.warnings);
     }

@@ -30,26 +30,4 @@ inline const std::filesystem::path& asReferenceFile(std::string_view bytes) {
     return path;
 }
 
-// Well-formed UTF-8: what every text shown to the user must be.
-inline bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC0 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF8 ? 4
-                                                 : 0;
-        if (length == 0 || i + length > text.size()) {
-            return false;
-        }
-        for (const std::size_t end = i + length; ++i < end;) {
-            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 } // namespace orvel::fuzz

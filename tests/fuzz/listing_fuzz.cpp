@@ -8,6 +8,7 @@
 #include "data/record.h"
 #include "data/reference_file.h"
 #include "data/revision.h"
+#include "data/utf8.h"
 #include "listing/collation.h"
 #include "listing/detail_fields.h"
 #include "listing/listing.h"
@@ -93,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     DatabaseRevision revision;
     const Result<std::string> message = revision.check(file);
-    require(message.ok() && fuzz::isValidUtf8(message.value()) &&
+    require(message.ok() && isValidUtf8(message.value()) &&
                 revision.revisionBase() == revisionText(lines.empty() ? "" : lines[0]),
             "the revision is the first line's columns 7 to 30, in a UTF-8 message");
 
@@ -123,8 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
             const std::string diplomaShown = cp1252ToUtf8(chosenDiploma);
-            require(fuzz::isValidUtf8(countCaption(listing, diplomaShown)) &&
-                        fuzz::isValidUtf8(noMatchMessage(diplomaShown)),
+            require(isValidUtf8(countCaption(listing, diplomaShown)) &&
+                        isValidUtf8(noMatchMessage(diplomaShown)),
                     "the count caption and the message are UTF-8");
         }
     }

@@ -22,17 +22,13 @@ std::string upper(std::string_view text) {
     return result;
 }
 
-std::string stripped(std::string_view line, Field field) {
-    return std::string(trimBlanks(fieldOf(line, field)));
-}
-
 // The value compared, by criterion: the activity joins its type and name with a blank.
 std::string plainValue(SearchCriterion criterion, std::string_view line) {
     const Field compared[] = {fields::kCommune, fields::kPostalCode, fields::kActivityType,
                               fields::kReference, fields::kCanton};
-    const std::string value = stripped(line, compared[static_cast<int>(criterion) - 1]);
+    const std::string value(trimBlanks(fieldOf(line, compared[static_cast<int>(criterion) - 1])));
     return criterion == SearchCriterion::Activity
-               ? value + ' ' + stripped(line, fields::kActivityName)
+               ? value + ' ' + std::string(trimBlanks(fieldOf(line, fields::kActivityName)))
                : value;
 }
 

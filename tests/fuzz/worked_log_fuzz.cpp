@@ -2,27 +2,16 @@
 // UTF-8, and every reference it reports is one that a record holding it is found to contain.
 
 #include "data/cp1252.h"
+#include "data/utf8.h"
 #include "data/worked_log.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/reference_file_builder.h"
 
 #include <algorithm>
 #include <cstdint>
 
 using namespace orvel;
 using fuzz::require;
-
-namespace {
-
-// A record of the reference file holding the diploma code in columns 33 to 37 and the number in
-// 39 to 44, when they fit there.
-std::string recordOf(std::string_view diploma, std::string_view reference) {
-    std::string record(138, ' ');
-    record.replace(32, diploma.size(), diploma);
-    record.replace(38, reference.size(), reference);
-    return record;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto& file = fuzz::asReferenceFile({reinterpret_cast<const char*>(data), size});
@@ -33,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = readWorkedLog(file);
     require(first.index() == again.index(), "the log reads the same twice");
     if (const auto* failure = std::get_if<WorkedLogFailure>(&first)) {
-        require(fuzz::isValidUtf8(failure->message), "the failure shows as UTF-8");
+        require(isValidUtf8(failure->message), "the failure shows as UTF-8");
         require(failure->message == std::get<WorkedLogFailure>(again).message,
                 "the log reads the same twice");
         return 0;
@@ -45,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the log reads the same twice");
     require(unknown.size() == log.references.size(), "no reference is known before noted");
     for (const std::string& warning : log.warnings) {
-        require(fuzz::isValidUtf8(warning), "a warning shows as UTF-8");
+        require(isValidUtf8(warning), "a warning shows as UTF-8");
     }
     for (const std::string& name : unknown) {
-        require(fuzz::isValidUtf8(name), "a reference shows as UTF-8");
+        require(isValidUtf8(name), "a reference shows as UTF-8");
         const std::string bytes = utf8ToCp1252(name);
         const std::size_t blank = bytes.find(' ');
         const std::string_view diploma = std::string_view(bytes).substr(0, blank);
@@ -58,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             reference.find('?') != std::string::npos) {
             continue;
         }
-        const std::string record = recordOf(diploma, reference);
+        // A record holding the diploma code and the number at their columns.
+        const std::string record = testing::recordLine(
+            {"", std::string(diploma), std::string(reference), "", "", "", "", ""});
         require(log.references.contains(record), "a reported reference is contained");
         log.references.noteKnown(record);
         const std::vector<std::string> left = log.references.unknown();

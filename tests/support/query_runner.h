@@ -31,9 +31,14 @@ struct QueryOutcome {
     std::string err;
 };
 
-inline std::string contentOf(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+// The words as a command line: pointers into them, ended by a null pointer.
+inline std::vector<char*> argvOf(std::vector<std::string>& words) {
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    return argv;
 }
 
 inline std::vector<std::string> linesOf(const std::string& text) {
@@ -68,19 +73,13 @@ inline QueryOutcome runQuery(const QueryCall& call, const std::filesystem::path&
     std::vector<std::string> words{"bash", "-c", R"(cd -- "$0" && )" + call.shell, directory,
                                    ORVEL_QUERY_PATH};
     words.insert(words.end(), call.args.begin(), call.args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argvOf(words);
     const auto previous = std::signal(SIGPIPE, SIG_IGN); // inherited by the child
     pid_t child = -1;
     const int spawned = posix_spawnp(&child, "bash", &actions, nullptr, argv.data(), environ);
     std::signal(SIGPIPE, previous);
     posix_spawn_file_actions_destroy(&actions);
-    if (pipeEnds[1] != -1) {
-        ::close(pipeEnds[1]);
-    }
+    ::close(pipeEnds[1]); // none when -1
     int status = 0;
     if (spawned != 0 || ::waitpid(child, &status, 0) != child) {
         throw std::runtime_error("cannot run orvel-query");

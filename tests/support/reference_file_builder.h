@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +44,12 @@ inline std::string recordLine(const RecordFields& fields) {
 // The header line: six blanks, then the revision text from column 7.
 inline std::string headerLine(std::string_view revision) {
     return std::string(6, ' ').append(revision);
+}
+
+// The whole content of a file.
+inline std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A fresh program directory, removed with everything in it when the test ends.
