@@ -1,6 +1,7 @@
 #include "query/query_output.h"
 
 #include "data/cp1252.h"
+#include "data/read_failure.h"
 #include "query/query_failure.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
         throw ClosedPipe();
     }
     throw Failure(std::string("écriture impossible sur la sortie standard : ") +
-                  std::strerror(error));
+                  systemReason(error));
 }
 
 } // namespace

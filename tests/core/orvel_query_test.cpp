@@ -3,6 +3,7 @@
 
 #include "data/catalogue.h"
 #include "data/cp1252.h"
+#include "data/read_failure.h"
 #include "query/query_commands.h"
 #include "query/query_failure.h"
 #include "query/query_options.h"
@@ -156,7 +157,7 @@ TEST_F(OrvelQueryTest, StandardStreamsAsAScriptWiresThem) {
         const std::string err = "orvel-query : écriture impossible sur la sortie standard : ";
         EXPECT_EQ(std::pair(ran.status, ran.err),
                   c.error == 0 ? std::pair(0, std::string())
-                               : std::pair(2, err + std::strerror(c.error) + "\n"))
+                               : std::pair(2, err + orvel::systemReason(c.error) + "\n"))
             << c.args[1] << ' ' << c.args.back();
     }
     // Nothing to write, nothing lost: a closed output does not hide "nothing found".
