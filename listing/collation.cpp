@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace orvel {
@@ -29,18 +30,11 @@ constexpr bool isDigit(int b) {
 
 constexpr Tables makeTables() {
     Tables t{};
-    std::array<bool, 256> isLetter{};
-    for (int b = 0; b < 256; ++b) {
-        isLetter[b] = isAsciiLetter(b) || b == 0xFE || b == 0xDE; // þ sorts after z
-    }
-    for (const AccentedLetter& letter : kAccentedLetters) {
-        isLetter[letter.byte] = true;
-    }
-
-    // Blanks and punctuation first, in byte order, then digits, then letters.
+    // Blanks and punctuation first, in byte order, then digits, then letters. The letters outside
+    // ASCII take a punctuation weight here and their letter's weight below.
     std::uint8_t weight = 1;
     for (int b = 0; b < 256; ++b) {
-        if (!isLetter[b] && !isDigit(b)) {
+        if (!isAsciiLetter(b) && !isDigit(b)) {
             t.primary[b] = weight++;
         }
     }
@@ -55,7 +49,7 @@ constexpr Tables makeTables() {
         t.primary['a' + l] = letterWeight[l];
         t.primary['A' + l] = letterWeight[l];
     }
-    t.primary[0xFE] = weight;
+    t.primary[0xFE] = weight; // þ sorts after z
     t.primary[0xDE] = weight;
     for (const AccentedLetter& letter : kAccentedLetters) {
         t.primary[letter.byte] = letterWeight[letter.base - 'a'];
@@ -66,6 +60,7 @@ constexpr Tables makeTables() {
 }
 
 constexpr Tables kTables = makeTables();
+static_assert(kTables.primary[0xFE] > kTables.primary['z'], "every weight fits in a byte");
 
 // Walks the weights of a line character by character, ligatures expanded into two letters
 // (the accent mark goes with the first); weight 0 once the line has ended.
@@ -130,7 +125,7 @@ int comparePrimary(std::string_view a, std::string_view b) {
         const std::uint8_t l = left.next().primary;
         const std::uint8_t r = right.next().primary;
         if (l != r) {
-            return l < r ? -1 : 1;
+            return l - r;
         }
         if (l == 0) {
             return 0;
@@ -146,7 +141,7 @@ int compareAccents(std::string_view a, std::string_view b) {
         const Weights::Weight l = left.next();
         const Weights::Weight r = right.next();
         if (l.accent != r.accent) {
-            return l.accent < r.accent ? -1 : 1;
+            return l.accent - r.accent;
         }
         if (l.primary == 0) {
             return 0;
@@ -227,12 +222,7 @@ std::vector<std::size_t> sortOrder(const LineList& lines) {
     // file order. Then each run of shared weights by the whole lines, keeping that order for
     // equal lines; a line repeated many times costs one comparison per repetition.
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        for (std::size_t w = 0; w < kWords; ++w) {
-            if (a.packed[w] != b.packed[w]) {
-                return a.packed[w] < b.packed[w];
-            }
-        }
-        return a.index < b.index;
+        return std::tie(a.packed, a.index) < std::tie(b.packed, b.index);
     });
     const auto runEndFrom = [&entries](auto run) {
         return run == entries.end()

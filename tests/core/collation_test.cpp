@@ -51,6 +51,7 @@ TEST(Collation, FrenchOrderAndSortAgreeingWithTheComparison) {
         EXPECT_EQ(sorted(Texts(row.rbegin(), row.rend())), row);
         for (std::size_t i = 0; i + 1 < row.size(); ++i) {
             EXPECT_LT(collate(utf8ToCp1252(row[i]), utf8ToCp1252(row[i + 1])), 0) << row[i];
+            EXPECT_GT(collate(utf8ToCp1252(row[i + 1]), utf8ToCp1252(row[i])), 0) << row[i];
         }
     }
     EXPECT_EQ(collate("paris", "PARIS"), 0);
