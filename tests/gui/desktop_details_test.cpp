@@ -125,6 +125,7 @@ class DesktopDetailsTest : public QObject {
     std::filesystem::path program() const { return directory_.path().toStdString(); }
 
 private slots:
+    void init() { testing::failOnQtWarnings(); }
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory_.path());
         // A dark colour scheme: pale text on dark ground, dark text on the highlight, pale links.

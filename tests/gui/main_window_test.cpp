@@ -140,6 +140,7 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings_.path())); }
     void init() {
+        testing::failOnQtWarnings();
         QSettings(QStringLiteral("Reference"), QStringLiteral("Reference")).remove("Journal");
         program_.writeLines(kLines);
         catcher_ = std::make_unique<testing::MessageCatcher>();
@@ -305,6 +306,7 @@ private slots:
             pdf.isEmpty() ? dialog->reject() : dialog->accept();
         });
         if (QPrinterInfo::availablePrinters().isEmpty()) { // else a cancelled dialog prints
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
             find<QPushButton>("Imprimer")->click();
             QVERIFY(catcher_->texts.size() == 1 &&
                     catcher_->texts[0].startsWith("Aucune imprimante") &&

@@ -60,6 +60,7 @@ private slots:
                                                   .canton = "Rue 2907"})});
     }
     void init() {
+        testing::failOnQtWarnings();
         catcher_ = std::make_unique<testing::MessageCatcher>();
         window_ = std::make_unique<Rechercher>(program_.referenceFile());
         QVERIFY(testing::showActive(*window_));

@@ -42,6 +42,7 @@ class StartupTest : public QObject {
     QString legacyFile() const { return directory_.filePath("Liste_DFCF_Tornim.prn"); }
 
 private slots:
+    void init() { testing::failOnQtWarnings(); }
     void initTestCase() {
         qputenv("HOME", home_.path().toLocal8Bit()); // settings go to a store of the test's own
         QStandardPaths::setTestModeEnabled(true);
