@@ -257,6 +257,7 @@ private slots:
                          QString::number(reader->selectionCount()),
                      "canton1");
             QCOMPARE(reader->text(-9, reader->characterCount() + 9), browser->toPlainText());
+            QVERIFY(reader->characterRect(0).width() > 0); // the first character's own width
             QTest::keyClick(find, Qt::Key_Return);
             QVERIFY(browser->textCursor().selectionStart() > first.selectionStart());
             // A text that is nowhere: "Introuvable" beside the box, until the text changes.

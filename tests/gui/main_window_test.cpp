@@ -6,6 +6,7 @@
 #include "listing/listing.h"
 #include "listing/page_printer.h"
 #include "listing/print_command.h"
+#include "listing/qt_printer.h"
 #include "search/search_window.h"
 #include "tests/gui/screen_checks.h"
 #include "tests/support/reference_file_builder.h"
@@ -266,6 +267,9 @@ private slots:
         QVERIFY(reader->text(QAccessible::Value) == combo->currentText() &&
                 last->object() == combo->view() &&
                 reader->indexOfChild(last) == reader->childCount() - 1);
+        reader->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(combo->view()->isVisible()); // its list opens on request
+        combo->hidePopup();
     }
 
     // Imprimer prints the displayed listing through the print dialog. With no printer, the
@@ -322,6 +326,25 @@ private slots:
         const auto pages = bytes.count("/Type /Page\n");
         QVERIFY2(pages >= 3 && pages <= 5 && bytes.contains("Bold"), bytes.left(3000).constData());
         QVERIFY(printFont(8).fixedPitch()); // where Courier New is missing
+        // However large the font, each line has a page; a PDF that cannot be written says so.
+        for (const auto& [file, pages] : {std::pair(directory.filePath("huge.pdf"), 3),
+                                          std::pair(QString("/nonexistent/a.pdf"), 0)}) {
+            if (pages == 0) {
+                QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+            }
+            QPrinter target;
+            target.setOutputFileName(file);
+            QtPrinter printer(target);
+            printer.setFontSize(2000);
+            for (const char* line : {"1", "2", "3"}) {
+                printer.printLine(line);
+            }
+            printer.endDocument();
+            QFile pdf(file);
+            QCOMPARE(pdf.open(QIODevice::ReadOnly) ? pdf.readAll().count("/Type /Page\n") : 0,
+                     pages);
+            QCOMPARE(printer.failure().contains(file), pages == 0);
+        }
         // The commands show their messages. The help opens in a window of its own, which a second
         // call brings back, and says there that its document is missing; the main window stays
         // usable.
