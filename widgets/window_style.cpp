@@ -71,8 +71,7 @@ int startOf(int screenStart, int screenExtent, int availableStart, int available
 }
 
 void placeOnScreen(QWidget* window) {
-    const QScreen* screen =
-        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window->screen(); // the primary screen until the window has one
     if (screen == nullptr) {
         return;
     }
@@ -84,16 +83,16 @@ void placeOnScreen(QWidget* window) {
         startOf(area.top(), area.height(), available.top(), available.height(), size.height()));
 }
 
-// A window manager puts its frame round a window only once it shows, and the window then moves
-// into it: the window is placed again, frame included, the first time that happens.
+// A window manager puts its frame round a window only once it shows: the window is placed again,
+// frame included, at the first event that finds it framed.
 class FrameWatch : public QObject {
 public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* /*event*/) override {
         auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Move && window->frameGeometry().size() != window->size()) {
+        if (window->frameGeometry().size() != window->size()) {
             window->removeEventFilter(this);
             deleteLater();
             placeOnScreen(window);
