@@ -17,6 +17,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <sys/stat.h>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -234,6 +235,11 @@ private slots:
         }
         QTest::keyClick(&detail, Qt::Key_Escape);
         QVERIFY(!detail.isVisible());
+        // A help document that is no ordinary file is not opened, which could wait for ever.
+        QWidget parent;
+        QVERIFY(::mkfifo(qPrintable(directory_.filePath("aide.html")), 0600) == 0);
+        showHelp(&parent, program() / "aide.hlp");
+        QVERIFY(parent.findChild<QTextBrowser*>()->toPlainText().contains("ne peut pas être lu"));
         for (const QKeySequence& closing :
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             QWidget parent;

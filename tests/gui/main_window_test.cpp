@@ -367,6 +367,9 @@ private slots:
                               "Base de donnée " + fromCp1252(kLines[0].substr(6, 24)),
                               fromUtf8(authorCredits()), fromUtf8(compilerCredits()),
                               missingFileMessage()}));
+        for (const QString& shown : catcher_->texts.mid(1, 2)) { // breaks between lines only
+            QVERIFY(shown.contains("\r\n") && !shown.startsWith("\r\n") && !shown.endsWith('\n'));
+        }
         find<QAction>("Mnu_Notice")->trigger();
         find<QAction>("Mnu_Notice")->trigger();
         const auto viewers = window_->findChildren<QTextBrowser*>();
