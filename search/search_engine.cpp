@@ -131,7 +131,7 @@ std::optional<ReadFailure> matchRecords(SearchCriterion criterion,
     bool headerLine = true;
     return forEachLine(referenceFile, [&](std::string_view record) {
         const bool isHeaderLine = std::exchange(headerLine, false);
-        if (record.empty() || !text) {
+        if (!text) {
             return;
         }
         const std::string_view value = fieldValue(criterion, record, stripping, scratch);
