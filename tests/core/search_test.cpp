@@ -29,12 +29,8 @@ TEST(Search, FindsWhatThePlainSearchFinds) {
     std::vector<std::string> lines{testing::headerLine(utf8ToCp1252("Révision 2026-12")), "",
                                    "   SHORT LINE"};
     for (int i = 0; i < 60; ++i) {
-        lines.push_back(testing::recordLine({.commune = any(0),
-                                             .reference = any(3),
-                                             .activityType = any(2),
-                                             .activityName = any(5),
-                                             .postalCode = any(1),
-                                             .canton = any(4)}));
+        lines.push_back(
+            testing::recordLine({any(0), "DFCF", any(3), any(2), any(5), "", any(1), any(4)}));
     }
     const testing::TemporaryProgramDirectory directory;
     const auto file = directory.writeLines(lines);
