@@ -1,7 +1,6 @@
 // End-to-end tests of orvel-query: the real executable on a handmade reference file, with its
 // standard input and output wired as a script or a hostile shell would wire them.
 
-#include "data/catalogue.h"
 #include "data/cp1252.h"
 #include "data/read_failure.h"
 #include "query/query_commands.h"
@@ -289,34 +288,12 @@ TEST_F(OrvelQueryTest, WorkedReferencesAreLeftOutOrKeptAndTheLogsProblemsSaid) {
         << missing.err;
 }
 
-// Without --file, the file beside the executable is read; the line is completed as bash would,
-// with the built program first in PATH (the orders and diploma codes are read from its help); a
-// file that cannot be read, or a usage error, which also points to --help, print nothing.
-TEST_F(OrvelQueryTest, FileBesideTheExecutableCompletionAndUnreadableFile) {
+// Without --file, the file beside the executable is read; a file that cannot be read, or a usage
+// error, which also points to --help, print nothing.
+TEST_F(OrvelQueryTest, FileBesideTheExecutableAndUnreadableFile) {
     // The build puts the sample next to the executable; the working directory does not matter.
     const QueryOutcome ran = run({{"revision"}});
     EXPECT_EQ(std::pair(ran.status, ran.out.rfind("Base de donnée ", 0)), std::pair(0, 0UL));
-    std::string diplomas = "\\*\\*\\*\\*\n";
-    for (const orvel::Diploma& diploma : orvel::kDiplomaCatalogue) {
-        diplomas.append(diploma.code).append("\n");
-    }
-    const std::pair<std::string, std::string> cases[] = {
-        {"orvel-query ", "list\nsearch\nrevision\n"},
-        {"orvel-query --csv list ", "commune\nreference\ncanton\npostal\n"},
-        {"orvel-query list commune ", diplomas},
-        {"orvel-query --file x list postal DI", "DIFI\nDIFM\nDIP\n"},
-        {"orvel-query --work", "--worked\n--worked-only\n"},
-    };
-    const std::string complete = R"(source /usr/share/bash-completion/bash_completion
-        source ")" ORVEL_QUERY_COMPLETION
-                                 R"(" && PATH=${1%/*}:$PATH && COMP_LINE=$2 COMP_POINT=${#2}
-        read -ra COMP_WORDS <<< "$COMP_LINE"
-        [[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')
-        COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) && _orvel_query
-        [[ ${#COMPREPLY[@]} -eq 0 ]] || printf '%s\n' "${COMPREPLY[@]}")";
-    for (const auto& [line, offered] : cases) {
-        EXPECT_EQ(run({{line}, Sink::File, complete}).out, offered) << line;
-    }
     std::filesystem::remove(program_.referenceFile());
     const std::pair<std::vector<std::string>, std::string> unreadable[] = {
         {{"list", "commune", "DFCF", "00"}, "introuvable"},
