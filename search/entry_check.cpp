@@ -33,7 +33,7 @@ std::optional<EntryRefusal> checkEntry(SearchCriterion box, std::size_t characte
         return EntryRefusal{rule.lengthMessage, rule.lengthMessageEmptiesBox};
     }
     if (characters == 0) {
-        return EntryRefusal{rule.emptyMessage, false};
+        return EntryRefusal{rule.emptyMessage}; // an empty box has nothing to empty
     }
     return std::nullopt;
 }

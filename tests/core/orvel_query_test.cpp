@@ -199,7 +199,7 @@ TEST_F(OrvelQueryTest, CommandsWriteTheirLinesOrCsvRowsAndTheirNotices) {
         // Valid UTF-8 of every length, with the lead bytes C2, DF, E0, E2, F0 and F4.
         {{"search", "-q", "1", "°\u07FF€\u0800\U0001F600\U0010FFFF"}, none, none},
         {{"search", "--loose", "1", "etienne"}, {"SAINT-ÉTIENNE"}, none},
-        {{"search", "--loose", "1", "cŒu"}, {"CŒUVRES"}, none},
+        {{"search", "--loose", "1", "coeu"}, {"CŒUVRES"}, none}, // œ as oe
         {{"search", "--loose", "1", "e"},
          {"CŒUVRES", "BREST", "ÉPINAL", "SAINT-ÉTIENNE", "OUESSANT"},
          none},
