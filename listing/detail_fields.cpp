@@ -7,12 +7,7 @@ namespace orvel {
 DetailFields cutCommuneLine(std::string_view line) {
     const Layout& layout = rowOf(ListingOrder::Commune).layout;
     const auto cut = [&](const Piece& piece) {
-        Field columns = columnsOf(layout, piece);
-        // The last column reads on to the line's end, over the blank that closes it.
-        if (piece == layout.pieces.back()) {
-            ++columns.width;
-        }
-        return trimBlanks(fieldOf(line, columns));
+        return trimBlanks(fieldOf(line, columnsOf(layout, piece)));
     };
     return DetailFields{
         cut(recordField(fields::kCommune)),

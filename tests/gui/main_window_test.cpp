@@ -29,7 +29,7 @@ namespace {
 // and a record holding '?' where the file cannot hold a character.
 const std::vector<std::string> kLines{
     testing::headerLine("R\xE9vision 2026-12 pour les essais 42"),
-    recordLine({}),
+    recordLine({.observation = "01/05/2008 prive"}), // as wide as its field
     recordLine(
         {.commune = "QUIMPER", .diploma = "DMF", .reference = "29-004", .postalCode = "29000"}),
     recordLine({.commune = "AMBOISE",
@@ -237,7 +237,7 @@ private slots:
         list("Aff_Commune"); // AMBOISE, ANGERS, BREST
         QCOMPARE(doubleClick(2),
                  QStringList({"BREST", "29200", "DFCF", "29-001", "Fort", "Fort du Portzic",
-                              "Brest-Centre", "2905", "01/05/2008"}));
+                              "Brest-Centre", "2905", "01/05/2008 prive"}));
         QCOMPARE(doubleClick(9), QStringList());
         QCOMPARE(catcher_->texts.size(), 4);
         // Typing a code and leaving the box by Enter, Tab or a click elsewhere filters the
