@@ -19,9 +19,9 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
     const bool standardInput = path == kStandardInput;
     if (standardInput) {
         descriptor_ = STDIN_FILENO;
-        owned_ = false;
     } else {
         descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        owned_ = descriptor_ != -1;
     }
     if (descriptor_ == -1) {
         fail(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Kind::Missing
@@ -46,7 +46,7 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
-    if (descriptor_ != -1 && owned_) {
+    if (owned_) {
         ::close(descriptor_);
     }
 }

@@ -54,7 +54,7 @@ private:
 
     std::filesystem::path path_;
     int descriptor_ = -1;
-    bool owned_ = true; // standard input stays open
+    bool owned_ = false; // a file this opened; standard input stays open
     std::size_t size_ = 0;
     std::size_t bytesRead_ = 0;
     std::optional<ReadFailure> failure_;

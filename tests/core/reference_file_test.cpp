@@ -108,6 +108,7 @@ TEST(LineReader, AFileCutShortWhileReadIsAFailureToReadIt) {
                 lines.emplace_back(line);
             },
             r.blockSize);
+        EXPECT_NE(::fcntl(STDIN_FILENO, F_GETFD), -1); // standard input stays open
         ::dup2(input, STDIN_FILENO);
         ::close(input);
         EXPECT_EQ(failure && failure->kind == ReadFailure::Kind::Unreadable, r.cutTo < kBytes)
