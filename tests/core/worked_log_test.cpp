@@ -97,7 +97,8 @@ TEST(WorkedLog, ReadsTheLogsThatLoggersAndUsersWrite) {
 
 // Logs that a generator writes as ADIF, ADX or a plain list, with the liberties real files take
 // (case, blanks, types, lengths in bytes or in characters, entities, headers, stray '<'), read
-// back as exactly the references written, in their order, once each, with no warning.
+// back as exactly the references written, in their order, once each, with no warning; damaged,
+// they are still read without harm.
 TEST(WorkedLog, ReadsBackWhatEachFormWrites) {
     const testing::TemporaryProgramDirectory scratch;
     std::mt19937 random(1);
@@ -173,6 +174,15 @@ TEST(WorkedLog, ReadsBackWhatEachFormWrites) {
         ASSERT_TRUE(std::holds_alternative<WorkedLog>(read)) << log;
         EXPECT_EQ(joined(std::get<WorkedLog>(read).references.unknown()), joined(expected)) << log;
         EXPECT_EQ(joined(std::get<WorkedLog>(read).warnings), "") << log;
+        // Cut anywhere, or with any byte changed, it still reads, or fails on a list line only.
+        for (std::string hurt : {log.substr(0, 1 + random() % log.size()), log}) {
+            hurt[random() % hurt.size()] = static_cast<char>(random());
+            std::ofstream(file, std::ios::binary) << hurt;
+            const auto again = readWorkedLog(file);
+            EXPECT_TRUE(std::holds_alternative<WorkedLog>(again) ||
+                        std::get<WorkedLogFailure>(again).message.find(", ligne ") !=
+                            std::string::npos);
+        }
     }
 }
 
