@@ -95,24 +95,17 @@ Result<std::string> readStart(const std::filesystem::path& path, std::size_t cou
 LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize)
     : file_(path), buffer_(blockSize != kBlockFromFileSize
                                ? blockSize
-                               : std::clamp(file_.size() + 1, kSmallestBuffer, kLargestBuffer)) {
-    endOfFile_ = file_.failure().has_value();
+                               : std::clamp(file_.size(), kSmallestBuffer, kLargestBuffer)) {
     carried_.reserve(kRecordLength);
 }
 
+// A file that failed, or has ended, reads nothing more.
 bool LineReader::refill() {
-    if (endOfFile_) {
-        return false;
-    }
     const std::size_t count = file_.read(buffer_.data(), buffer_.size());
     position_ = 0;
     end_ = count;
     lineFeedKnown_ = false;
-    if (count == 0) {
-        endOfFile_ = true;
-        return false;
-    }
-    return true;
+    return count != 0;
 }
 
 const char* LineReader::findTerminator() {

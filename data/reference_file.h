@@ -87,7 +87,6 @@ private:
     std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
-    bool endOfFile_ = false;
     bool skipLineFeed_ = false;
     std::size_t lineFeed_ = 0; // where the next LF of the block is, or end_
     bool lineFeedKnown_ = false;
