@@ -125,9 +125,9 @@ char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
         ++next;
     }
     // The last few bytes: when the word that ends the text is all ASCII, it is stored over the
-    // bytes just written before them, which it holds again.
+    // bytes just written before them, which it holds again (all eight, when none is left).
     const auto left = static_cast<std::size_t>(end - next);
-    if (left != 0 && bytes.size() >= 8) {
+    if (bytes.size() >= 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, end - 8, 8);
         if ((word & kHighBits) == 0) {
