@@ -7,12 +7,10 @@
 namespace orvel {
 
 void appendAsCp1252(std::string& out, std::string_view value) {
-    const bool ascii = std::all_of(value.begin(), value.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii || !isValidUtf8(value)) {
-        out.append(value);
-    } else {
+    if (isValidUtf8(value)) {
         out += utf8ToCp1252(value);
+    } else {
+        out.append(value);
     }
 }
 

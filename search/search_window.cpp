@@ -204,9 +204,9 @@ void Rechercher::chainTabOrder() {
         }
         previous = next;
     }
-    for (int id = 1; id <= kCriterionCount; ++id) {
-        QWidget::setTabOrder(previous, Option1->button(id));
-        previous = Option1->button(id);
+    for (QAbstractButton* option : Option1->buttons()) { // in criterion order
+        QWidget::setTabOrder(previous, option);
+        previous = option;
     }
 }
 
@@ -223,7 +223,7 @@ QLineEdit* Rechercher::boxOf(SearchCriterion criterion) const {
 }
 
 bool Rechercher::eventFilter(QObject* watched, QEvent* event) {
-    if (const int option = Option1->id(qobject_cast<QAbstractButton*>(watched)); option > 0) {
+    if (const int option = Option1->id(qobject_cast<QAbstractButton*>(watched)); option != -1) {
         // A click on the option already selected selects nothing anew: its box takes the focus
         // all the same, as when the option becomes selected.
         if (event->type() == QEvent::MouseButtonRelease && Option1->checkedId() == option) {
