@@ -23,9 +23,7 @@ TEST(Search, FindsWhatThePlainSearchFinds) {
         {"Épinal-Est 8808", "Brest 2905", "", "cœur 0101"},
         {"Fort de Bambois", "Château de Cœuvres", "île", ""}};
     std::mt19937 random(5);
-    const auto any = [&](int kind) {
-        return utf8ToCp1252(values[kind][random() % values[kind].size()]);
-    };
+    const auto any = [&](int k) { return utf8ToCp1252(values[k][random() % values[k].size()]); };
     std::vector<std::string> lines{testing::headerLine(utf8ToCp1252("Révision 2026-12")), "",
                                    "   SHORT LINE"};
     for (int i = 0; i < 60; ++i) {

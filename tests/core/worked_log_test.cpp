@@ -78,8 +78,8 @@ TEST(WorkedLog, ReadsTheLogsThatLoggersAndUsersWrite) {
         const auto read = readWorkedLog(file);
         if (row.worked == nullptr) {
             ASSERT_TRUE(std::holds_alternative<WorkedLogFailure>(read)) << name;
-            const std::string& message = std::get<WorkedLogFailure>(read).message;
-            EXPECT_NE(message.find(row.saying), std::string::npos) << message;
+            EXPECT_NE(std::get<WorkedLogFailure>(read).message.find(row.saying), std::string::npos)
+                << std::get<WorkedLogFailure>(read).message;
             continue;
         }
         ASSERT_TRUE(std::holds_alternative<WorkedLog>(read)) << name;
