@@ -166,7 +166,8 @@ private slots:
         QVERIFY2(lowestContrastOf(*help) >= 4.5,
                  qPrintable(QString::number(lowestContrastOf(*help))));
         QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help);
-        QVERIFY(document->role() == QAccessible::Document && document->textInterface() != nullptr);
+        QVERIFY(document->role() == QAccessible::Document && document->textInterface() != nullptr &&
+                document->state().readOnly && document->state().multiLine);
     }
 
     // Where the windows stand once shown: centred on the screen, frame included, and where they

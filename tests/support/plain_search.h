@@ -13,12 +13,11 @@
 
 namespace orvel::testing {
 
-inline std::string upperCased(std::string_view text) {
-    std::string result;
-    for (const char c : text) {
-        result += static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
+inline std::string upperCased(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(cp1252ToUpper(static_cast<unsigned char>(c)));
     }
-    return result;
+    return text;
 }
 
 inline std::string plainValue(SearchCriterion criterion, std::string_view line) {
@@ -38,7 +37,7 @@ std::vector<std::string> plainSearch(SearchCriterion criterion, std::string_view
     for (const std::string_view line : lines) {
         const std::string value = plainValue(criterion, line);
         if (!line.empty() && !trimBlanks(value).empty() &&
-            upperCased(value).find(upperCased(text)) != std::string::npos) {
+            upperCased(value).find(upperCased(std::string(text))) != std::string::npos) {
             found.push_back(
                 std::string(fieldOf(line, kResultStart)).append(fieldOf(line, kResultEnd)));
         }
