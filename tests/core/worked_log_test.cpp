@@ -57,7 +57,7 @@ TEST(WorkedLog, ReadsTheLogsThatLoggersAndUsersWrite) {
          "DFCF 29-009|D&X 29-10??????", ""},
         {"nul.txt", "DFCF 29-001\nDFCF\0 29 x\n"s, nullptr, "ligne 2 : « DFCF\uFFFD 29 x »"},
         {"\xFF.txt", "DFCF\n", nullptr, "\uFFFD.txt », ligne 1 : « DFCF »"},
-        {"none.txt", "# rien\n", "", "aucune référence"},
+        {"none.txt", "\xEF\xBB\xBF \r\n", "", "aucune référence"}, // blanks only
         {"sixty.txt", sixty + "\n", nullptr, "« " + sixty + " » n'est"},
         {"/nonexistent/log.adi", "", nullptr, "introuvable"},
         {"fifo", "", nullptr, "pas un fichier ordinaire"},
