@@ -65,9 +65,13 @@ std::size_t ReadOnlyFile::read(char* into, std::size_t count) {
         got = ::read(descriptor_, into, count);
     } while (got == -1 && errno == EINTR);
     // A file that would make the program wait (EAGAIN) is as unreadable as a damaged one.
+    if (got == -1) {
+        fail(ReadFailure::Kind::Unreadable, errno);
+        return 0;
+    }
     // A file that ends before the bytes it held when opened was cut short under the reader.
-    if (got == -1 || (got == 0 && bytesRead_ < size_)) {
-        fail(ReadFailure::Kind::Unreadable, got == -1 ? errno : 0);
+    if (got == 0 && bytesRead_ < size_) {
+        fail(ReadFailure::Kind::Unreadable, 0);
         return 0;
     }
     bytesRead_ += static_cast<std::size_t>(got);
