@@ -174,7 +174,8 @@ private slots:
         list("Aff_Reference");
         QCOMPARE(shown(), before);
         QCOMPARE(doubleClick(0).size(), 9); // still in commune mode
-        QCOMPARE(catcher_->texts, QStringList(2, missingFileMessage()));
+        QTest::keyClick(find("Aff_Canton"), Qt::Key_Enter); // presses the button once
+        QCOMPARE(catcher_->texts, QStringList(3, missingFileMessage()));
     }
 
     // Each button shows the engine's listing of its order for the diploma, department and file,
