@@ -173,7 +173,7 @@ private slots:
         removeFile();
         list("Aff_Reference");
         QCOMPARE(shown(), before);
-        QCOMPARE(doubleClick(0).size(), 9); // still in commune mode
+        QCOMPARE(doubleClick(0).size(), 9);                 // still in commune mode
         QTest::keyClick(find("Aff_Canton"), Qt::Key_Enter); // presses the button once
         QCOMPARE(catcher_->texts, QStringList(3, missingFileMessage()));
     }
