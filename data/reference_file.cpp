@@ -103,13 +103,18 @@ LineReader::LineReader(const std::filesystem::path& path, std::size_t blockSize)
     carried_.reserve(kRecordLength);
 }
 
-// A file that failed, or has ended, reads nothing more.
+// A file that failed reads nothing more; one that has ended is not read again, which on a
+// terminal would wait for a second end.
 bool LineReader::refill() {
+    if (ended_) {
+        return false;
+    }
     const std::size_t count = file_.read(buffer_.data(), buffer_.size());
     position_ = 0;
     end_ = count;
     lineFeedKnown_ = false;
-    return count != 0;
+    ended_ = count == 0;
+    return !ended_;
 }
 
 const char* LineReader::findTerminator() {

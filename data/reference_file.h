@@ -88,6 +88,7 @@ private:
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool skipLineFeed_ = false;
+    bool ended_ = false;       // the file gave nothing at the last read
     std::size_t lineFeed_ = 0; // where the next LF of the block is, or end_
     bool lineFeedKnown_ = false;
     std::vector<char> carried_;
